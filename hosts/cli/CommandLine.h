@@ -1,0 +1,41 @@
+// The command-line host's options, parsed before the module is loaded.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvo::hosts::cli {
+
+// An option the host does not know itself: a diagnostic selector such as "-Q", "-Qp,u",
+// "--quick" or "--quick=p,u", matched against the module's command names once it is loaded.
+struct SelectorOption {
+    std::string text;     // as given
+    bool longForm = false;
+    std::string name;     // "Q" or "quick"
+    std::optional<std::string> list; // the chosen tests, when a list follows the name
+};
+
+struct CommandLine {
+    std::optional<std::string> moduleName; // from -M<name> or --module=<name>
+    std::optional<std::string> modulePath; // --module-path=<file>
+    std::optional<std::string> workDirectory;
+    bool help = false;
+    bool list = false;
+    bool json = false;
+    bool version = false;
+    std::vector<SelectorOption> selectors;
+};
+
+struct ParseResult {
+    CommandLine commandLine;
+    std::string error; // empty when the arguments were understood
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Splits "p,u" (or "\"p,u\"", when no shell removed the quotes) into trimmed items. An empty
+// item is an error: "p,,u" is more likely a typing mistake than a wish.
+bool SplitTestList(const std::string& list, std::vector<std::string>& items, std::string& error);
+
+} // namespace corvo::hosts::cli

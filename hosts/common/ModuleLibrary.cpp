@@ -1,0 +1,84 @@
+// dlopen-based module loading for the hosts.
+#include "ModuleLibrary.h"
+
+#include <dlfcn.h>
+
+#include "module/ProductVersion.h"
+
+namespace corvo::hosts {
+
+namespace {
+
+std::string LastLoaderError()
+{
+    const char* message = dlerror();
+    return message != nullptr ? message : "unknown loader error";
+}
+
+template <typename Function>
+bool Resolve(void* handle, const char* name, Function& function, std::string& error)
+{
+    dlerror();
+    void* symbol = dlsym(handle, name);
+    if (symbol == nullptr) {
+        error = std::string("the module does not export ") + name + " (" + LastLoaderError() + ")";
+        return false;
+    }
+    function = reinterpret_cast<Function>(symbol);
+    return true;
+}
+
+} // namespace
+
+std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const std::string& path, std::string& error)
+{
+    std::unique_ptr<ModuleLibrary> library(new ModuleLibrary());
+    library->m_path = path;
+    library->m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library->m_handle == nullptr) {
+        error = "cannot load module " + path + ": " + LastLoaderError();
+        return nullptr;
+    }
+    if (!Resolve(library->m_handle, "GetModuleInterfaceInstance", library->m_getModule, error)
+        || !Resolve(library->m_handle, "ReleaseModuleInterfaceInstance", library->m_releaseModule, error)
+        || !Resolve(library->m_handle, "GetProductVersion", library->m_getVersion, error)) {
+        error = path + ": " + error;
+        return nullptr;
+    }
+    return library;
+}
+
+ModuleLibrary::~ModuleLibrary()
+{
+    ReleaseModule();
+    if (m_handle != nullptr) {
+        dlclose(m_handle);
+    }
+}
+
+ModuleInterface* ModuleLibrary::Module()
+{
+    m_moduleObtained = true;
+    return m_getModule();
+}
+
+void ModuleLibrary::ReleaseModule()
+{
+    if (m_moduleObtained && m_releaseModule != nullptr) {
+        m_releaseModule();
+        m_moduleObtained = false;
+    }
+}
+
+ProductVersion* ModuleLibrary::Version() { return m_getVersion(); }
+
+std::string ModuleLibrary::VersionText(ProductVersion* version)
+{
+    if (version == nullptr) {
+        return "unknown";
+    }
+    return std::to_string(version->GetMajor()) + "." + std::to_string(version->GetMinor()) + "."
+        + std::to_string(version->GetRevision()) + "." + std::to_string(version->GetBuild());
+}
+
+} // namespace corvo::hosts
