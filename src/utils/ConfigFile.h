@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace corvo::utils::config {
 
@@ -48,5 +49,72 @@ inline constexpr char kSectionLanguage[] = "LANGUAGE";
 inline constexpr char kKeyDefaultLanguage[] = "DEFAULT_LANGUAGE";
 inline constexpr char kKeyAdvancedTestLayout[] = "ADVANCED_TEST_LAYOUT";
 inline constexpr char kKeyAdvancedTestStrictMode[] = "ADVANCED_TEST_STRICT_MODE";
+
+// Sections of the suite's shared config.ini that other modules of the suite read. This module reads
+// none of them; they are kept so the whole vocabulary of the file is written down in one place.
+inline constexpr std::string_view kSuiteSections[] = {
+    "GLOBAL", "NETWORK", "SERVICE", "AUDIO", "BATTERY", "DISPLAY", "MOTHERBOARD", "STORAGE", "VIDEO_CARD",
+};
+
+// Prefix of the suite's per-test timeouts: the full key appends "_" and the test's name, as in
+// "CSAT_TEST_TIMEOUT_MOUSE_CLICK_TEST".
+inline constexpr char kKeyCsatTestTimeout[] = "CSAT_TEST_TIMEOUT";
+
+// Keys of the suite's shared config.ini that other modules read; unused here, kept for the same reason
+// as kSuiteSections.
+inline constexpr std::string_view kSuiteKeys[] = {
+    "RUN_TIMES",
+    "LOG_FILE_NAME",
+    "SAVE_LOG_AUTOMATICALLY",
+    "STOP_ON_ERROR",
+    "USER_INTERRUPT",
+    "DO_NOT_SKIP_TEST",
+    "ENABLE_SERVICES",
+    "DISABLE_SOUND_NOTICE",
+    "ENABLE_SCRIPTS_TAB",
+    "ENABLE_SYMPTOMS_TAB",
+    "ENABLE_SERVICE_TAB",
+    "TAB_ORDER",
+    "INTERNAL_MODE",
+    "DISABLE_CREATE_EDIT_SCRIPT",
+    "CHECK_MB_NAMES",
+    "JSON_LOG_FOLDER",
+    "ENABLE_POWER_CYCLE_TOOL",
+    "ENABLE_DEVICE_LIST",
+    "CUSTOM_START_SCRIPT",
+    "ENABLE_IMPORT_SCRIPTS",
+    "DOWNLOAD_SERVER",
+    "UPLOAD_SERVER",
+    "LATENCY_SERVER",
+    "SHOW_SUMMARY",
+    "ENABLE_AUDIO_MULTICHANNEL_TEST",
+    "ENABLE_BATTERY_INFO_DATE",
+    "ENABLE_CONNECTION_TEST",
+    "CSAT_POPUP_TIMEOUT",
+    kKeyCsatTestTimeout,
+    "DISPLAY_COLORS_ORDER",
+    "ENABLE_EXTERNAL_PORTS_TEST",
+    "ENABLE_NVME_HEALTH_PREDICTION_TEST",
+    "ENABLE_TDR_DETECTION",
+};
+
+// The shapes the suite accepts for setting values, as ECMAScript patterns over the whole value. The
+// reader itself never applies them: a caller that wants a flag or a number checks the value it got.
+struct ConfigValuePattern {
+    std::string_view kind;        // what a matching value is
+    std::string_view expression;  // ECMAScript pattern, anchored at both ends
+};
+
+inline constexpr ConfigValuePattern kFlagValuePattern{"flag", "^[01]$"};
+inline constexpr ConfigValuePattern kWholeNumberValuePattern{"whole number", R"(^[\d]+$)"};
+// A decimal point is required; a plain whole number does not match.
+inline constexpr ConfigValuePattern kDecimalNumberValuePattern{
+    "decimal number", R"(^[\-\+]?((\d+\.\d*)|(\d*\.\d+))$)"};
+
+inline constexpr ConfigValuePattern kConfigValuePatterns[] = {
+    kFlagValuePattern,
+    kWholeNumberValuePattern,
+    kDecimalNumberValuePattern,
+};
 
 } // namespace corvo::utils::config
