@@ -40,11 +40,13 @@ public:
     virtual int64_t GetStorageDiskIndex() const = 0;
     virtual UsbStorageDevice* GetStorageDevice() const = 0;
     virtual uint16_t GetPortNumber() const = 0;
-    // 0 low, 1 full, 2 high, 3 SuperSpeed, 4 SuperSpeed+.
+    // 0 low, 1 full, 2 high, 3 SuperSpeed, 4 SuperSpeed+; 0xFF when the speed is not known.
     virtual uint8_t GetSpeed() const = 0;
     virtual bool IsUserConnectable() const = 0;
     virtual bool IsTypeC() const = 0;
+    // 1 when the port has several companion ports; a port has at most one on Linux, so 0 there.
     virtual uint32_t GetCompanions() const = 0;
+    // The companion port's number (the USB 2 port of a SuperSpeed port and back), 0 for none.
     virtual uint16_t GetCompanion() const = 0;
     virtual std::string GetHubSymbolicName() const = 0;
 };
