@@ -41,6 +41,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
             commandLine.help = true;
         } else if (argument == "--list") {
             commandLine.list = true;
+        } else if (argument == "--devices") {
+            commandLine.devices = true;
         } else if (argument == "--json") {
             commandLine.json = true;
         } else if (argument == "--version") {

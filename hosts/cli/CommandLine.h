@@ -22,6 +22,7 @@ struct CommandLine {
     std::optional<std::string> workDirectory;
     bool help = false;
     bool list = false;
+    bool devices = false;
     bool json = false;
     bool version = false;
     std::vector<SelectorOption> selectors;

@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -19,11 +20,13 @@
 
 #include "CommandLine.h"
 #include "ConsoleReport.h"
+#include "DriverServiceState.h"
 #include "HostExecution.h"
 #include "MessageTranslator.h"
 #include "ModuleLibrary.h"
 #include "TestOutcome.h"
 #include "TestRunner.h"
+#include "module/DeviceEntry.h"
 #include "module/Diagnostic.h"
 #include "module/InputRequest.h"
 #include "module/ModuleInterface.h"
@@ -43,7 +46,7 @@ constexpr char kDefaultModule[] = "keyboard";
 
 const char kUsage[] =
     "Usage: HalvikDiagnosticsCLI -M<module> -Q | -Q\"<tests>\" | --quick[=\"<tests>\"] [options]\n"
-    "       HalvikDiagnosticsCLI -M<module> --list | --help\n"
+    "       HalvikDiagnosticsCLI -M<module> --list | --devices | --help\n"
     "\n"
     "Runs the tests of a diagnostics module and reports their results.\n"
     "\n"
@@ -55,6 +58,7 @@ const char kUsage[] =
     "                                 run the listed tests: short or long names, comma-separated\n"
     "                                 (the module's help lists them: -M<module> --help)\n"
     "  --list                         list the diagnostic and its tests, then exit\n"
+    "  --devices                      detect the devices the module can test and list them, then exit\n"
     "  --json                         print a machine-readable report on standard output instead\n"
     "                                 of progress and result lines\n"
     "  --workdir=<folder>             the working folder, where the module looks for config.ini and\n"
@@ -129,6 +133,23 @@ struct ModuleView {
     Resource* resource = nullptr;
     Diagnostic* diagnostic = nullptr;
 };
+
+// Whether this machine lets a test watch the keyboard and the pointer at all: an X display, or
+// input devices this process may read.
+bool InputStateReadable()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display != nullptr && *display != '\0') {
+        return true;
+    }
+    const QDir devices(QStringLiteral("/dev/input"));
+    for (const QString& name : devices.entryList({QStringLiteral("event*")}, QDir::System)) {
+        if (access(devices.filePath(name).toLocal8Bit().constData(), R_OK) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string NameKeyOf(Resource& resource, const ObjectId& identifier)
 {
@@ -225,6 +246,89 @@ int PrintList(const ModuleView& view, const std::string& version, bool json)
     return kExitPassed;
 }
 
+QJsonArray PropertiesJson(const PropertyList& properties)
+{
+    QJsonArray array;
+    for (const auto& [key, value] : properties) {
+        array.append(QJsonObject{{"key", QString::fromStdString(key)},
+                                 {"label", QString::fromStdString(Translated(key))},
+                                 {"value", QString::fromStdString(value)},
+                                 {"text", QString::fromStdString(Translated(value))}});
+    }
+    return array;
+}
+
+int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool json)
+{
+    SystemComponentManager* manager = view.module->GetComponentManager();
+    if (manager == nullptr) {
+        return Fail("the module has no component manager");
+    }
+    manager->DetectComponents();
+    const DriverServiceState service = DescribeDriverService(workDirectory);
+
+    if (json) {
+        QJsonArray components;
+        for (uint32_t index = 0; index < manager->GetComponentCount(); ++index) {
+            SystemComponent* component = manager->GetComponent(index);
+            if (component == nullptr) {
+                continue;
+            }
+            const ComponentSummary summary = component->GetSummary();
+            QJsonArray devices;
+            for (const DeviceEntry& device : component->GetDevices()) {
+                devices.append(QJsonObject{{"name", QString::fromStdString(device.name)},
+                                           {"properties", PropertiesJson(device.properties)}});
+            }
+            components.append(QJsonObject{{"id", QString::fromStdString(component->GetId())},
+                                          {"typeName", QString::fromStdString(summary.typeName)},
+                                          {"attributes", PropertiesJson(summary.attributes)},
+                                          {"devices", devices}});
+        }
+        QJsonObject root{{"module", QString::fromStdString(view.resource->GetModuleName())},
+                         {"components", components},
+                         {"driverService", QJsonObject{{"path", QString::fromStdString(service.path)},
+                                                       {"found", service.found},
+                                                       {"usable", service.usable},
+                                                       {"problem", QString::fromStdString(service.problem)}}}};
+        std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
+        return kExitPassed;
+    }
+
+    for (uint32_t index = 0; index < manager->GetComponentCount(); ++index) {
+        SystemComponent* component = manager->GetComponent(index);
+        if (component == nullptr) {
+            continue;
+        }
+        const std::vector<DeviceEntry> devices = component->GetDevices();
+        std::printf("%s: %zu found\n", Translated(component->GetSummary().typeName).c_str(), devices.size());
+        std::size_t width = 0;
+        for (const DeviceEntry& device : devices) {
+            for (const auto& property : device.properties) {
+                width = std::max(width, Translated(property.first).size());
+            }
+        }
+        for (const DeviceEntry& device : devices) {
+            std::string number;
+            for (const auto& [key, value] : device.properties) {
+                if (key == "INDEX") {
+                    number = value;
+                }
+            }
+            std::printf("\n  %s %s\n", Translated(device.name).c_str(), number.c_str());
+            for (const auto& [key, value] : device.properties) {
+                if (key != "INDEX") {
+                    const std::string label = Translated(key);
+                    std::printf("    %s%s  %s\n", label.c_str(), std::string(width - label.size(), ' ').c_str(),
+                                Translated(value).c_str());
+                }
+            }
+        }
+    }
+    std::printf("\nDriver service: %s\n", service.Summary().c_str());
+    return kExitPassed;
+}
+
 // Resolves the selectors against the module's command names into the tests to run, in the order
 // given, each once. Returns an empty error on success.
 std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, std::vector<ChosenTest>& chosen)
@@ -316,7 +420,8 @@ QJsonObject TestReportJson(Resource& resource, const TestReport& report)
     return object;
 }
 
-int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::string& version)
+int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::string& version,
+             const std::string& workDirectory)
 {
     std::vector<ChosenTest> chosen;
     if (const std::string error = ChooseTests(commandLine, view, chosen); !error.empty()) {
@@ -340,6 +445,14 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     }
 
     InstallInterruptHandler();
+    std::vector<std::string> notes;
+    if (!chosen.empty() && !InputStateReadable()) {
+        notes.push_back("no X display and no readable input device here: the tests cannot see a person "
+                        "touching the keyboard or the pointer, so user intervention goes undetected");
+        if (!json) {
+            std::printf("note: %s\n", notes.back().c_str());
+        }
+    }
     std::vector<TestReport> reports;
     for (std::size_t position = 0; position < chosen.size(); ++position) {
         TestReport report;
@@ -384,6 +497,11 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
                 report.note = "the test stopped with an exception: " + outcome.exception;
             } else if (report.result == NotRun && report.chosen.test->IsInteractive()) {
                 report.note = "interactive test: needs a person at a dialog, which this host cannot show";
+            } else if (report.result == NotRun) {
+                const DriverServiceState service = DescribeDriverService(workDirectory);
+                if (!service.found || !service.usable) {
+                    report.note = "driver service " + service.Summary();
+                }
             }
         }
         if (!json) {
@@ -413,6 +531,13 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
                          {"diagnosticName", QString::fromStdString(Translated(resource.GetDiagnosticName(diagnosticId)))},
                          {"tests", tests},
                          {"cancelled", g_interrupted.load()},
+                         {"notes", QJsonArray::fromStringList([&notes] {
+                              QStringList list;
+                              for (const std::string& note : notes) {
+                                  list << QString::fromStdString(note);
+                              }
+                              return list;
+                          }())},
                          {"exitStatus", status}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
     } else if (!reports.empty()) {
@@ -447,8 +572,9 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return kExitPassed;
     }
-    if (!commandLine.help && !commandLine.list && !commandLine.version && commandLine.selectors.empty()) {
-        return UsageError("nothing to do: choose tests with -Q, or use --list or --help");
+    if (!commandLine.help && !commandLine.list && !commandLine.devices && !commandLine.version
+        && commandLine.selectors.empty()) {
+        return UsageError("nothing to do: choose tests with -Q, or use --list, --devices or --help");
     }
 
     QCoreApplication application(argc, argv);
@@ -503,5 +629,8 @@ int main(int argc, char** argv)
     if (commandLine.list) {
         return PrintList(view, version, commandLine.json);
     }
-    return RunTests(commandLine, view, version);
+    if (commandLine.devices) {
+        return PrintDevices(view, workDirectory, commandLine.json);
+    }
+    return RunTests(commandLine, view, version, workDirectory);
 }

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "automatic/PS2KeyboardTest.h"
+#include "automatic/UsbKeyboardTest.h"
+#include "components/KeyboardComponentManager.h"
 #include "module/Diagnostic.h"
 #include "module/KeyboardResource.h"
 #include "module/MessageKeys.h"
@@ -12,6 +15,7 @@
 #include "module/ProductVersion.h"
 #include "module/SystemComponentManager.h"
 #include "module/Test.h"
+#include "module/TestWithDeviceHint.h"
 
 namespace {
 
@@ -24,11 +28,20 @@ ProductVersion g_productVersion(4, 42, 0, 92);
 // Built once when the library is loaded; each test wrapper keeps its own copy.
 const std::string g_deviceHint = std::string(keys::kPossibleDefectiveComponents) + ": " + keys::kKeyboard;
 
-// The tests join this list, in diagnostic order, as they are built; each is wrapped in
-// TestWithDeviceHint<T> with the device hint above.
+template <typename T>
+std::unique_ptr<Test> Wrapped(uint32_t index)
+{
+    return std::make_unique<TestWithDeviceHint<T>>(ObjectId(kKeyboardModuleNumber, kDiagnosticGroup, index),
+                                                   g_deviceHint);
+}
+
+// In diagnostic order: PS/2, USB, keycode verification, advanced. Each test joins the list as it
+// is built.
 std::vector<std::unique_ptr<Test>> CreateTests()
 {
     std::vector<std::unique_ptr<Test>> tests;
+    tests.push_back(Wrapped<PS2KeyboardTest>(kPs2TestIndex));
+    tests.push_back(Wrapped<UsbKeyboardTest>(kUsbTestIndex));
     return tests;
 }
 
@@ -51,7 +64,8 @@ ModuleInterface* GetModuleInterfaceInstance()
                                                    testPointers);
     auto resource = std::make_unique<KeyboardResource>(ObjectId(kKeyboardModuleNumber, 0, 0));
     resource->SetParameters(ParameterTable{{0, "0 - 10"}, {1, ""}, {2, ""}});
-    std::unique_ptr<SystemComponentManager> componentManager;
+    std::unique_ptr<SystemComponentManager> componentManager =
+        std::make_unique<KeyboardComponentManager>(ObjectId(kKeyboardModuleNumber, 0, 0));
 
     auto module = std::make_unique<ModuleInterface>(std::vector<Diagnostic*>{diagnostic.get()},
                                                     resource.get(), componentManager.get());

@@ -10,6 +10,67 @@
 #include <vector>
 
 namespace hostview {
+class SystemComponent;
+}
+
+// Host side: implemented by the host, called by the module. They carry the suite's own names in
+// the global namespace, as a host's declarations do, so the module's dynamic-type checks in the
+// sanitizer build recognise them.
+class InputRequest;
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void AddMessage(std::string text, uint32_t kind, uint32_t zero) = 0;
+};
+
+class ProgressReporter {
+public:
+    virtual ~ProgressReporter() = default;
+    virtual void ReportProgress(uint8_t percent, const std::string& text) = 0;
+    virtual void RequestInput(InputRequest& request) = 0;
+    virtual void Slot3() = 0;
+    virtual bool AcceptsInputRequests() = 0;
+};
+
+class SystemEventSource {
+public:
+    virtual ~SystemEventSource() = default;
+    virtual uint32_t GetSystemEvents() = 0;
+};
+
+class ExecutionContext {
+public:
+    virtual ~ExecutionContext() = default;
+    virtual hostview::SystemComponent* GetDevice() = 0;
+    virtual MessageSink* GetMessageSink() = 0;
+    virtual ProgressReporter* GetProgressReporter() = 0;
+    virtual void Slot4() = 0;
+    virtual bool IsCancelRequested() = 0;
+    virtual SystemEventSource* GetSystemEventSource() = 0;
+};
+
+class AbstractWidgetWrapper {
+public:
+    virtual ~AbstractWidgetWrapper() = default;
+    virtual int32_t Execute(void* hostWindow, void* eventFilter, int value) = 0;
+};
+
+class InputRequest {
+public:
+    virtual ~InputRequest() = default;
+    AbstractWidgetWrapper* wrapper;
+    uint32_t answer;
+    std::string title;
+    std::string message;
+    uint32_t type;
+    uint32_t option;
+    std::vector<std::string> list;
+    uint32_t reserved;
+    ExecutionContext* execution;
+};
+
+namespace hostview {
 
 struct ObjectId {
     uint16_t module;
@@ -51,62 +112,6 @@ struct HostRecord {
 };
 
 using Configuration = std::map<std::string, std::map<std::string, std::string>>;
-
-class SystemComponent;
-class InputRequest;
-
-// Host side: implemented by the host, called by the module.
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    virtual void AddMessage(std::string text, uint32_t kind, uint32_t zero) = 0;
-};
-
-class ProgressReporter {
-public:
-    virtual ~ProgressReporter() = default;
-    virtual void ReportProgress(uint8_t percent, const std::string& text) = 0;
-    virtual void RequestInput(InputRequest& request) = 0;
-    virtual void Slot3() = 0;
-    virtual bool AcceptsInputRequests() = 0;
-};
-
-class SystemEventSource {
-public:
-    virtual ~SystemEventSource() = default;
-    virtual uint32_t GetSystemEvents() = 0;
-};
-
-class ExecutionContext {
-public:
-    virtual ~ExecutionContext() = default;
-    virtual SystemComponent* GetDevice() = 0;
-    virtual MessageSink* GetMessageSink() = 0;
-    virtual ProgressReporter* GetProgressReporter() = 0;
-    virtual void Slot4() = 0;
-    virtual bool IsCancelRequested() = 0;
-    virtual SystemEventSource* GetSystemEventSource() = 0;
-};
-
-class WidgetWrapper {
-public:
-    virtual ~WidgetWrapper() = default;
-    virtual int32_t Execute(void* hostWindow, void* eventFilter, int value) = 0;
-};
-
-class InputRequest {
-public:
-    virtual ~InputRequest() = default;
-    WidgetWrapper* wrapper;
-    uint32_t answer;
-    std::string title;
-    std::string message;
-    uint32_t type;
-    uint32_t option;
-    std::vector<std::string> list;
-    uint32_t reserved;
-    ExecutionContext* execution;
-};
 
 // Module side: implemented by the module, called by the host. Never destroyed by the host.
 class Test {

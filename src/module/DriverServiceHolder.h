@@ -1,0 +1,32 @@
+// Loads the driver-service plug-in from the current directory and keeps its service object.
+#pragma once
+
+#include <string>
+
+class HDXService;
+
+namespace corvo::platform {
+class DynamicLibraries;
+}
+
+struct DriverServiceHolder {
+    void* library = nullptr;
+    HDXService* service = nullptr;
+    corvo::platform::DynamicLibraries* libraries = nullptr; // the loader that loaded it
+    // Why there is no service, for diagnostics; empty once a service was created.
+    std::string problem;
+};
+
+namespace corvo::keyboard {
+
+// Fills holder from "HalvikDiagnosticsDriverService.so" in the current directory. A missing or
+// refused library, a missing factory or a factory that returns null leave it without service.
+void SetUpDriverService(DriverServiceHolder& holder, corvo::platform::DynamicLibraries& libraries);
+
+// Destroys the service through the library's own destroy function, then unloads the library.
+void ReleaseDriverService(DriverServiceHolder& holder);
+
+// The service when there is one and it reports itself ready now; asked anew on every use.
+HDXService* GetService(const DriverServiceHolder& holder);
+
+} // namespace corvo::keyboard
