@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstring>
 
-#include "platform/HDXService.h"
+#include "DriverServiceBase.h"
 
 #define TEST_SERVICE_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -14,45 +14,19 @@ std::atomic<int> g_destroyed{0};
 std::atomic<int> g_destroyedNull{0};
 std::atomic<int> g_readyQuestions{0};
 
-class TestService : public HDXService {
+class TestService : public corvo::driverservice::DriverServiceBase {
 public:
-    uint32_t Reserved1() override { return 0; }
-    uint32_t Reserved2() override { return 0; }
-    uint32_t Reserved3() override { return 0; }
-    uint32_t Reserved4() override { return 0; }
     uint32_t IsReady() override
     {
         ++g_readyQuestions;
         return TEST_SERVICE_READY;
     }
-    uint32_t Reserved6() override { return 0; }
-    uint32_t Reserved7() override { return 0; }
-    uint32_t Reserved8() override { return 0; }
     uint32_t ReadPort(HDXPortRequest*, uint32_t* value) override
     {
         *value = 0;
         return 0;
     }
     uint32_t WritePort(HDXPortWriteRequest*) override { return 0; }
-    uint32_t Reserved11() override { return 0; }
-    uint32_t Reserved12() override { return 0; }
-    uint32_t Reserved13() override { return 0; }
-    uint32_t Reserved14() override { return 0; }
-    uint32_t Reserved15() override { return 0; }
-    uint32_t Reserved16() override { return 0; }
-    uint32_t Reserved17() override { return 0; }
-    uint32_t Reserved18() override { return 0; }
-    uint32_t Reserved19() override { return 0; }
-    uint32_t Reserved20() override { return 0; }
-    uint32_t Reserved21() override { return 0; }
-    uint32_t Reserved22() override { return 0; }
-    uint32_t Reserved23() override { return 0; }
-    uint32_t Reserved24() override { return 0; }
-    uint32_t Reserved25() override { return 0; }
-    uint32_t Reserved26() override { return 0; }
-    uint32_t Reserved27() override { return 0; }
-    uint32_t Reserved28() override { return 0; }
-    uint32_t Reserved29() override { return 0; }
 };
 
 // Without a destroy function nobody could free a heap object, so that build hands out this one.
