@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kHeaderSize = 4;
 
 // Port Connector Information (type 8) field offsets and codes, from the SMBIOS reference
-// specification (DSP0134), section "Port Connector Information (Type 8)": the structure's table and
+// document DSP0134, section "Port Connector Information (Type 8)": the structure's table and
 // the tables of its "Connector Types" and "Port Types" fields.
 constexpr std::size_t kInternalDesignatorOffset = 0x04;
 constexpr std::size_t kInternalConnectorTypeOffset = 0x05;

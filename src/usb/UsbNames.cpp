@@ -48,7 +48,7 @@ struct SubclassRow {
 //   HID 1.11, section 4.2 "Subclass";
 //   Still Image Capture Device Definition 1.0 and Printer Class 1.1, their interface descriptors
 //   (subclass 01h in both);
-//   Mass Storage Class Specification Overview 1.2, the "SubClass Codes" table;
+//   USB Mass Storage Class Overview 1.2, the "SubClass Codes" table;
 //   Video Class 1.1, Table A-2 "Video Interface Subclass Codes";
 //   USB-IF "Defined Class Codes" for the diagnostic (DCh), wireless controller (E0h),
 //   application-specific (FEh) and vendor-specific (FFh) base classes.
