@@ -270,6 +270,48 @@ TEST_F(PS2KeyboardTestTest, WithoutFirmwarePs2KeyboardTheTestCannotRun)
     EXPECT_EQ(Percentages(), (std::vector<int>{0, 100}));
 }
 
+struct ScenarioRow {
+    const char* scenario;
+    uint32_t result;
+    std::vector<std::string> messages;
+};
+
+class ScenarioResultTest : public PS2KeyboardTestTest, public ::testing::WithParamInterface<ScenarioRow> {};
+
+TEST_P(ScenarioResultTest, ResultMessagesAndProgressFollowTheKeyboardsAnswers)
+{
+    Machine(GetParam().scenario);
+    EXPECT_EQ(Run(), GetParam().result);
+    EXPECT_EQ(MessageKeys(), GetParam().messages);
+    // However the exchange ends, the run goes through both quiet phases.
+    EXPECT_EQ(Percentages(), (std::vector<int>{0, 25, 50, 75, 100}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, ScenarioResultTest,
+    ::testing::Values(
+        ScenarioRow{"good-keyboard", Passed, {}},
+        ScenarioRow{"self-test-fails-fc", Failed, {}},
+        ScenarioRow{"self-test-fails-fd", Failed, {}},
+        ScenarioRow{"resend-storm", Passed, {}},
+        // A keyboard that only ever asks for the command again never passes a self-test.
+        ScenarioRow{"resend-forever", Failed, {}},
+        // Silence ends each attempt; while the firmware still reports the keyboard, that is a failure.
+        ScenarioRow{"no-keyboard", Failed, {}},
+        ScenarioRow{"echo-only-keyboard", Failed, {}},
+        ScenarioRow{"timeout-error", Failed, {}},
+        // Pointer bytes and scan codes are somebody else's input: no verdict.
+        ScenarioRow{"pointer-bytes-waiting", Aborted, {}},
+        ScenarioRow{"scan-code-during-reset", Aborted, {}},
+        ScenarioRow{"input-buffer-stuck", Aborted, {"KEYBOARD_COULD_NOT_DISABLE_INTERRUPTS_MESSAGE"}}),
+    [](const ::testing::TestParamInfo<ScenarioRow>& info) {
+        std::string name = info.param.scenario;
+        for (char& c : name) {
+            c = c == '-' ? '_' : c;
+        }
+        return name;
+    });
+
 class EveryScenarioTest : public PS2KeyboardTestTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(EveryScenarioTest, KeyboardInterruptIsOnAgainOnEveryPath)
