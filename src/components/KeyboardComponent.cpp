@@ -6,6 +6,7 @@
 #include "module/MessageKeys.h"
 #include "platform/DynamicLibraries.h"
 #include "platform/KeyPointerState.h"
+#include "platform/NoKeyPointerState.h"
 #include "platform/KeyboardClassDriver.h"
 #include "platform/hwkit.h"
 #include "usb/UsbComponent.h"
@@ -20,18 +21,6 @@ constexpr uint8_t kHidClass = 3;
 constexpr uint8_t kKeyboardProtocol = 1;
 constexpr char kIndexKey[] = "INDEX";
 constexpr char kUdiKey[] = "UDI";
-
-// Reads nothing: for a platform that offers no key state at all.
-class SilentKeyPointerState : public corvo::platform::KeyPointerState {
-public:
-    bool IsAvailable() const override { return false; }
-    std::string Description() const override { return "none"; }
-    corvo::platform::KeyboardStateBytes ReadKeyboardState() override { return {}; }
-    bool IsKeyDown(uint8_t) override { return false; }
-    bool IsToggled(uint8_t) override { return false; }
-    std::optional<corvo::platform::PointerPosition> ReadPointerPosition() override { return std::nullopt; }
-    bool SynthesizeKeyRelease(uint8_t) override { return false; }
-};
 
 // Mouse buttons appear in the key state too; releasing them is not ours to do.
 bool IsMouseButton(int virtualKey) { return virtualKey == 1 || virtualKey == 2 || (virtualKey >= 4 && virtualKey <= 6); }
@@ -108,7 +97,7 @@ corvo::platform::KeyPointerState& KeyboardComponent::KeyState()
             m_keyState = m_platform.createKeyPointerState();
         }
         if (!m_keyState) {
-            m_keyState = std::make_unique<SilentKeyPointerState>();
+            m_keyState = std::make_unique<corvo::platform::NoKeyPointerState>();
         }
     }
     return *m_keyState;

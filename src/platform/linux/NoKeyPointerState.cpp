@@ -1,4 +1,4 @@
-// Reads nothing; also picks the system's key and pointer state source.
+// Picks the system's key and pointer state source: X11, then evdev, then nothing.
 #include "platform/linux/NoKeyPointerState.h"
 
 #include <cstdlib>
@@ -7,41 +7,6 @@
 #include "platform/linux/X11KeyPointerState.h"
 
 namespace corvo::platform {
-
-bool NoKeyPointerState::IsAvailable() const
-{
-    return false;
-}
-
-std::string NoKeyPointerState::Description() const
-{
-    return "none";
-}
-
-KeyboardStateBytes NoKeyPointerState::ReadKeyboardState()
-{
-    return {};
-}
-
-bool NoKeyPointerState::IsKeyDown(uint8_t)
-{
-    return false;
-}
-
-bool NoKeyPointerState::IsToggled(uint8_t)
-{
-    return false;
-}
-
-std::optional<PointerPosition> NoKeyPointerState::ReadPointerPosition()
-{
-    return std::nullopt;
-}
-
-bool NoKeyPointerState::SynthesizeKeyRelease(uint8_t)
-{
-    return false;
-}
 
 std::unique_ptr<KeyPointerState> CreateKeyPointerState(const std::string& displayName,
                                                        const std::string& inputDirectory)
