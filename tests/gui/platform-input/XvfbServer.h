@@ -30,6 +30,9 @@ private:
     std::string m_displayName;
 };
 
+// The display of the program's own server, for programs linked with test_main_xvfb.
+const std::string& TestDisplay();
+
 // Whether a program is on PATH.
 bool IsOnPath(const std::string& program);
 
