@@ -291,5 +291,592 @@
         <source>UNDEFINED_KEYCODE</source>
         <translation>Undefined keycode</translation>
     </message>
+    <message>
+        <source>Left mouse button</source>
+        <translation>Left mouse button</translation>
+    </message>
+    <message>
+        <source>Right mouse button</source>
+        <translation>Right mouse button</translation>
+    </message>
+    <message>
+        <source>Control-break processing</source>
+        <translation>Control-break processing</translation>
+    </message>
+    <message>
+        <source>Middle mouse button (three-button mouse)</source>
+        <translation>Middle mouse button (three-button mouse)</translation>
+    </message>
+    <message>
+        <source>X1 mouse button</source>
+        <translation>X1 mouse button</translation>
+    </message>
+    <message>
+        <source>X2 mouse button</source>
+        <translation>X2 mouse button</translation>
+    </message>
+    <message>
+        <source>BACKSPACE</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>TAB</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>CTRL</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>CAPS LOCK</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>IME Kana mode</source>
+        <translation>IME Kana mode</translation>
+    </message>
+    <message>
+        <source>IME Hanguel mode</source>
+        <translation>IME Hanguel mode</translation>
+    </message>
+    <message>
+        <source>IME Hangul mode</source>
+        <translation>IME Hangul mode</translation>
+    </message>
+    <message>
+        <source>IME Junja mode</source>
+        <translation>IME Junja mode</translation>
+    </message>
+    <message>
+        <source>IME final mode</source>
+        <translation>IME final mode</translation>
+    </message>
+    <message>
+        <source>IME Hanja mode</source>
+        <translation>IME Hanja mode</translation>
+    </message>
+    <message>
+        <source>ESC</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>IME convert</source>
+        <translation>IME convert</translation>
+    </message>
+    <message>
+        <source>IME nonconvert</source>
+        <translation>IME nonconvert</translation>
+    </message>
+    <message>
+        <source>IME accept</source>
+        <translation>IME accept</translation>
+    </message>
+    <message>
+        <source>IME mode change request</source>
+        <translation>IME mode change request</translation>
+    </message>
+    <message>
+        <source>PAGE UP</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>PAGE DOWN</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>HOME</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>EXECUTE</source>
+        <translation>Execute</translation>
+    </message>
+    <message>
+        <source>PRINT SCREEN</source>
+        <translation>Print Screen</translation>
+    </message>
+    <message>
+        <source>INS</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Left Windows</source>
+        <translation>Left Windows</translation>
+    </message>
+    <message>
+        <source>Right Windows</source>
+        <translation>Right Windows</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 0</source>
+        <translation>Numeric keypad 0</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 1</source>
+        <translation>Numeric keypad 1</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 2</source>
+        <translation>Numeric keypad 2</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 3</source>
+        <translation>Numeric keypad 3</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 4</source>
+        <translation>Numeric keypad 4</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 5</source>
+        <translation>Numeric keypad 5</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 6</source>
+        <translation>Numeric keypad 6</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 7</source>
+        <translation>Numeric keypad 7</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 8</source>
+        <translation>Numeric keypad 8</translation>
+    </message>
+    <message>
+        <source>Numeric keypad 9</source>
+        <translation>Numeric keypad 9</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiply</translation>
+    </message>
+    <message>
+        <source>Add key</source>
+        <translation>Add key</translation>
+    </message>
+    <message>
+        <source>Separator key</source>
+        <translation>Separator key</translation>
+    </message>
+    <message>
+        <source>Subtract key</source>
+        <translation>Subtract key</translation>
+    </message>
+    <message>
+        <source>Decimal key</source>
+        <translation>Decimal key</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>F12</source>
+        <translation>F12</translation>
+    </message>
+    <message>
+        <source>F13</source>
+        <translation>F13</translation>
+    </message>
+    <message>
+        <source>F14</source>
+        <translation>F14</translation>
+    </message>
+    <message>
+        <source>F15</source>
+        <translation>F15</translation>
+    </message>
+    <message>
+        <source>F16</source>
+        <translation>F16</translation>
+    </message>
+    <message>
+        <source>F17</source>
+        <translation>F17</translation>
+    </message>
+    <message>
+        <source>F18</source>
+        <translation>F18</translation>
+    </message>
+    <message>
+        <source>F19</source>
+        <translation>F19</translation>
+    </message>
+    <message>
+        <source>F20</source>
+        <translation>F20</translation>
+    </message>
+    <message>
+        <source>F21</source>
+        <translation>F21</translation>
+    </message>
+    <message>
+        <source>F22</source>
+        <translation>F22</translation>
+    </message>
+    <message>
+        <source>F23</source>
+        <translation>F23</translation>
+    </message>
+    <message>
+        <source>F24</source>
+        <translation>F24</translation>
+    </message>
+    <message>
+        <source>Unassigned</source>
+        <translation>Unassigned</translation>
+    </message>
+    <message>
+        <source>NUM LOCK</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCROLL LOCK</source>
+        <translation>Scroll Lock</translation>
+    </message>
+    <message>
+        <source>OEM specific</source>
+        <translation>OEM specific</translation>
+    </message>
+    <message>
+        <source>Start Mail</source>
+        <translation>Start Mail</translation>
+    </message>
+    <message>
+        <source>Select Media</source>
+        <translation>Select Media</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS1</source>
+        <translation>Applications 1</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS2</source>
+        <translation>Applications 2</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the ';:' key</translation>
+    </message>
+    <message>
+        <source>For any country/region, the '+' key</source>
+        <translation>For any country/region, the '+' key</translation>
+    </message>
+    <message>
+        <source>For any country/region, the ',' key</source>
+        <translation>For any country/region, the ',' key</translation>
+    </message>
+    <message>
+        <source>For any country/region, the '-' key</source>
+        <translation>For any country/region, the '-' key</translation>
+    </message>
+    <message>
+        <source>For any country/region, the '.' key</source>
+        <translation>For any country/region, the '.' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the '/?' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the '`~' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the '[{' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the '\|' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the ']}' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</translation>
+    </message>
+    <message>
+        <source>It can vary by keyboard.</source>
+        <translation>It can vary by keyboard.</translation>
+    </message>
+    <message>
+        <source>Either the angle bracket key or the backslash key on the RT 102-key keyboard</source>
+        <translation>Either the angle bracket key or the backslash key on the RT 102-key keyboard</translation>
+    </message>
+    <message>
+        <source>IME PROCESS key</source>
+        <translation>IME PROCESS key</translation>
+    </message>
+    <message>
+        <source>Used to pass Unicode characters as if they were keystrokes. The VK_PACKET key is the low word of a 32-bit Virtual Key value used for non-keyboard input methods. For more information, see Remark in KEYBDINPUT, SendInput, WM_KEYDOWN, and WM_KEYUP</source>
+        <translation>Used to pass Unicode characters as if they were keystrokes. The VK_PACKET key is the low word of a 32-bit Virtual Key value used for non-keyboard input methods. For more information, see Remark in KEYBDINPUT, SendInput, WM_KEYDOWN, and WM_KEYUP</translation>
+    </message>
+    <message>
+        <source>Attn</source>
+        <translation>Attn</translation>
+    </message>
+    <message>
+        <source>CrSel</source>
+        <translation>CrSel</translation>
+    </message>
+    <message>
+        <source>ExSel</source>
+        <translation>ExSel</translation>
+    </message>
+    <message>
+        <source>Erase EOF</source>
+        <translation>Erase EOF</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>PA1</source>
+        <translation>PA1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>KeycodeTestWidget</name>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Caps</source>
+        <translation>Caps</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "automatic/PS2KeyboardTest.h"
 #include "automatic/UsbKeyboardTest.h"
 #include "components/KeyboardComponentManager.h"
+#include "keycode/KeycodeVerificationTest.h"
 #include "module/Diagnostic.h"
 #include "module/KeyboardResource.h"
 #include "module/MessageKeys.h"
@@ -42,6 +43,7 @@ std::vector<std::unique_ptr<Test>> CreateTests()
     std::vector<std::unique_ptr<Test>> tests;
     tests.push_back(Wrapped<PS2KeyboardTest>(kPs2TestIndex));
     tests.push_back(Wrapped<UsbKeyboardTest>(kUsbTestIndex));
+    tests.push_back(Wrapped<KeycodeVerificationTest>(kKeycodeTestIndex));
     return tests;
 }
 

@@ -169,6 +169,10 @@ void X11KeyPointerState::Disconnect()
         xcb_disconnect(m_connection);
         m_connection = nullptr;
     }
+    if (m_keymap != nullptr) {
+        xkb_keymap_unref(m_keymap);
+        m_keymap = nullptr;
+    }
     if (m_context != nullptr) {
         xkb_context_unref(m_context);
         m_context = nullptr;
@@ -239,7 +243,49 @@ void X11KeyPointerState::RebuildKeyMap()
                                                        XKB_KEYMAP_COMPILE_NO_FLAGS);
     // A keymap that cannot be read still has the evdev keycodes that every current server uses.
     m_map = keymap != nullptr ? VirtualKeyMap::FromKeymap(keymap, m_layout) : VirtualKeyMap::FromEvdevPositions();
-    xkb_keymap_unref(keymap);
+    if (m_keymap != nullptr) {
+        xkb_keymap_unref(m_keymap);
+    }
+    m_keymap = keymap;
+}
+
+std::vector<std::string> X11KeyPointerState::LayoutNames()
+{
+    std::vector<std::string> names;
+    if (!IsAvailable()) {
+        return names;
+    }
+    // setxkbmap and the X server record the names the keymap was built from on the root window:
+    // rules, model, layouts, variants and options, each ended by a zero byte.
+    static const char kRulesNames[] = "_XKB_RULES_NAMES";
+    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        m_connection, xcb_intern_atom(m_connection, 1, sizeof kRulesNames - 1, kRulesNames), nullptr));
+    if (!atom || atom->atom == XCB_ATOM_NONE) {
+        return names;
+    }
+    Reply<xcb_get_property_reply_t> property(xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 0, m_root, atom->atom, XCB_ATOM_STRING, 0, 1024), nullptr));
+    if (!property || property->format != 8) {
+        return names;
+    }
+    const auto* bytes = static_cast<const char*>(xcb_get_property_value(property.get()));
+    const std::string value(bytes, static_cast<std::size_t>(xcb_get_property_value_length(property.get())));
+    std::size_t start = 0;
+    for (int field = 0; field < 2 && start != std::string::npos; ++field) {
+        start = value.find('\0', start);
+        start = start == std::string::npos ? start : start + 1;
+    }
+    if (start == std::string::npos || start >= value.size()) {
+        return names;
+    }
+    const std::string layouts = value.substr(start, value.find('\0', start) - start);
+    std::size_t from = 0;
+    while (from <= layouts.size()) {
+        const std::size_t comma = std::min(layouts.find(',', from), layouts.size());
+        names.push_back(layouts.substr(from, comma - from));
+        from = comma + 1;
+    }
+    return names;
 }
 
 void X11KeyPointerState::FollowKeymapChanges()

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/KeyPointerState.h"
 #include "platform/linux/VirtualKeyMap.h"
 
 struct xcb_connection_t;
 struct xkb_context;
+struct xkb_keymap;
 
 namespace corvo::platform {
 
@@ -44,6 +46,13 @@ public:
 
     // The translation in force, first brought up to date with the server's keymap.
     const VirtualKeyMap& KeyMap();
+    // The server's keymap and locked layout behind that translation, as of the last KeyMap()
+    // call; null when the keymap could not be read. Owned by this object.
+    xkb_keymap* Keymap() const { return m_keymap; }
+    uint32_t Layout() const { return m_layout; }
+    // The layouts of the server's keymap by their short names ("us", "de", "jp"), as the
+    // keymap was configured; empty when the server does not say.
+    std::vector<std::string> LayoutNames();
 
 private:
     struct PointerReading {
@@ -79,6 +88,7 @@ private:
     uint32_t m_layout = 0;
     bool m_keymapStale = false;
     VirtualKeyMap m_map;
+    xkb_keymap* m_keymap = nullptr;
 };
 
 } // namespace corvo::platform

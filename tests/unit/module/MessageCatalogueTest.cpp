@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 
+#include "keycode/KeyTable.h"
+
 namespace {
 
 // Every literal of the key header, joining adjacent literals as the compiler does.
@@ -81,10 +83,29 @@ TEST(MessageCatalogueTest, EveryKeyHasAnEnglishText)
 TEST(MessageCatalogueTest, CatalogueHoldsNoKeyTheModuleDoesNotKnow)
 {
     // A stale entry usually means a key was renamed in the code and not in the catalogue.
-    const std::set<std::string> keys = KeysInHeader(QStringLiteral(MESSAGE_KEYS_HEADER));
+    std::set<std::string> keys = KeysInHeader(QStringLiteral(MESSAGE_KEYS_HEADER));
+    for (const auto& row : corvo::keycode::KeyTableEntries()) {
+        keys.insert(row.description);
+    }
     const auto catalogue = Catalogue(QStringLiteral(KEYBOARD_TS_FILE));
     for (const auto& [source, translation] : catalogue.at("KEYBOARD")) {
         EXPECT_TRUE(keys.count(source)) << "catalogue entry without a key in the code: " << source;
+    }
+}
+
+TEST(MessageCatalogueTest, EveryKeyDescriptionHasAText)
+{
+    // The keycode dialog shows a description whenever a key types nothing; an entry missing here
+    // would show the raw key to the user.
+    const auto catalogue = Catalogue(QStringLiteral(KEYBOARD_TS_FILE));
+    const auto& context = catalogue.at("KEYBOARD");
+    for (const auto& row : corvo::keycode::KeyTableEntries()) {
+        const auto entry = context.find(row.description);
+        ASSERT_NE(entry, context.end()) << "no catalogue entry for the description of code " << row.code;
+        EXPECT_FALSE(entry->second.empty()) << row.description;
+    }
+    for (const char* label : {"Num", "Caps", "Scroll"}) {
+        EXPECT_TRUE(catalogue.count("KeycodeTestWidget") && catalogue.at("KeycodeTestWidget").count(label)) << label;
     }
 }
 
