@@ -19,16 +19,6 @@ bool TakeValue(const std::string& argument, const std::string& prefix, std::opti
     return true;
 }
 
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 } // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
@@ -77,29 +67,6 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
         }
     }
     return result;
-}
-
-bool SplitTestList(const std::string& list, std::vector<std::string>& items, std::string& error)
-{
-    std::string text = Trim(list);
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        text = text.substr(1, text.size() - 2);
-    }
-    items.clear();
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        const std::string item = Trim(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (item.empty()) {
-            error = "empty test name in list '" + list + "'";
-            return false;
-        }
-        items.push_back(item);
-        if (comma == std::string::npos) {
-            return true;
-        }
-        start = comma + 1;
-    }
 }
 
 } // namespace corvo::hosts::cli

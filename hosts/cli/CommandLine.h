@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "TestSelection.h"
+
 namespace corvo::hosts::cli {
 
 // An option the host does not know itself: a diagnostic selector such as "-Q", "-Qp,u",
@@ -35,8 +37,7 @@ struct ParseResult {
 
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Splits "p,u" (or "\"p,u\"", when no shell removed the quotes) into trimmed items. An empty
-// item is an error: "p,,u" is more likely a typing mistake than a wish.
-bool SplitTestList(const std::string& list, std::vector<std::string>& items, std::string& error);
+// Test lists are split the way every host splits them.
+using corvo::hosts::SplitTestList;
 
 } // namespace corvo::hosts::cli

@@ -26,6 +26,7 @@
 #include "ModuleLibrary.h"
 #include "TestOutcome.h"
 #include "TestRunner.h"
+#include "TestSelection.h"
 #include "module/DeviceEntry.h"
 #include "module/Diagnostic.h"
 #include "module/InputRequest.h"
@@ -55,7 +56,8 @@ const char kUsage[] =
     "                                 installation carries)\n"
     "  -Q, --quick                    run every test of the module's diagnostic\n"
     "  -Q\"<tests>\", --quick=\"<tests>\"\n"
-    "                                 run the listed tests: short or long names, comma-separated\n"
+    "                                 run the listed tests: short or long names, or the first word\n"
+    "                                 of a test's name (keycode), comma-separated\n"
     "                                 (the module's help lists them: -M<module> --help)\n"
     "  --list                         list the diagnostic and its tests, then exit\n"
     "  --devices                      detect the devices the module can test and list them, then exit\n"
@@ -337,6 +339,7 @@ std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, 
     const CommandNameMap diagnosticNames = resource.GetDiagnosticCommandNames();
     const CommandNameMap testNames = resource.GetTestCommandNames();
     const ObjectId diagnosticId = view.diagnostic->GetIdentifier();
+    const std::vector<TestNames> knownTests = CollectTestNames(resource, *view.diagnostic);
 
     auto add = [&](const ObjectId& identifier) {
         for (const ChosenTest& existing : chosen) {
@@ -368,24 +371,13 @@ std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, 
             }
             continue;
         }
-        std::vector<std::string> items;
+        std::vector<ObjectId> identifiers;
         std::string error;
-        if (!SplitTestList(*selector.list, items, error)) {
+        if (!MatchTestList(knownTests, *selector.list, identifiers, error)) {
             return error;
         }
-        for (const std::string& item : items) {
-            const ObjectId* match = nullptr;
-            std::string known;
-            for (const auto& [identifier, names] : testNames) {
-                if (item == names.shortName || item == names.longName) {
-                    match = &identifier;
-                }
-                known += (known.empty() ? "" : ", ") + names.shortName + "/" + names.longName;
-            }
-            if (match == nullptr) {
-                return "unknown test '" + item + "' (known: " + known + ")";
-            }
-            add(*match);
+        for (const ObjectId& identifier : identifiers) {
+            add(identifier);
         }
     }
     return {};

@@ -17,6 +17,10 @@ struct RunOutcome {
     std::string exception;
 };
 
+// Calls Run(execution) on the calling thread and turns an escaping exception into InternalError.
+// For a host that keeps its own worker thread.
+RunOutcome RunGuarded(Test& test, HostExecution& execution);
+
 // Starts Run(execution) on a new thread and blocks until it returns. waitStep, when given, is
 // called on the calling thread about every 50 ms while the test runs (for a host's own work).
 RunOutcome RunOnWorkerThread(Test& test, HostExecution& execution, const std::function<void()>& waitStep = {});

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -49,10 +50,12 @@ X11KeyCapture::~X11KeyCapture()
 
 uint32_t X11KeyCapture::WindowId() const
 {
-    if (m_window == nullptr || !m_window->isVisible() || !m_window->testAttribute(Qt::WA_WState_Created)) {
+    if (m_window == nullptr || !m_window->isVisible() || m_window->windowHandle() == nullptr) {
         return 0;
     }
-    return static_cast<uint32_t>(m_window->winId());
+    // The widget's own id goes stale when a change of window flags makes Qt recreate the
+    // native window; the window handle always names the current one.
+    return static_cast<uint32_t>(m_window->windowHandle()->winId());
 }
 
 void X11KeyCapture::TryGrab()

@@ -48,6 +48,21 @@ uint8_t SyntheticInput::KeycodeOf(const std::string& keyName)
     return keycode == XKB_KEYCODE_INVALID || keycode > 255 ? 0 : static_cast<uint8_t>(keycode);
 }
 
+bool SyntheticInput::IsKeyboardGrabbedElsewhere()
+{
+    xcb_grab_keyboard_reply_t* reply = xcb_grab_keyboard_reply(
+        m_connection,
+        xcb_grab_keyboard(m_connection, 0, m_root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+        nullptr);
+    const bool refused = reply == nullptr || reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
+    if (reply != nullptr && reply->status == XCB_GRAB_STATUS_SUCCESS) {
+        xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+        Synchronise();
+    }
+    std::free(reply);
+    return refused;
+}
+
 void SyntheticInput::Synchronise()
 {
     // XTest requests take effect while the server processes them, so one answered request later

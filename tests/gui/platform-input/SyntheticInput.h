@@ -34,6 +34,8 @@ public:
 
     // Read back independently of the code under test, from the core protocol.
     bool IsKeycodeDown(uint8_t keycode);
+    // Whether another client holds the keyboard grab: this client's own grab attempt is refused.
+    bool IsKeyboardGrabbedElsewhere();
 
 private:
     void FakeInput(uint8_t type, uint8_t detail, int x = 0, int y = 0);

@@ -1,0 +1,107 @@
+// The dialogs' common base: style sheet from the style library, high-contrast restyling, accessible object.
+#include "utils/accessibility/AccessibleDialogBase.h"
+
+#include "platform/SystemTheme.h"
+#include "utils/accessibility/HighContrastStyleSheet.h"
+#include "utils/event_filters/HighContrastEventFilter.h"
+
+#include <SkinManager.h>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <mutex>
+
+namespace corvo::utils::accessibility {
+
+namespace {
+
+constexpr int kReStyleDelayMilliseconds = 100;
+
+// The system palette stores red in the low byte, then green, then blue.
+QColor ColourFromRef(platform::SystemColourRef ref)
+{
+    return QColor(static_cast<int>(ref & 0xffu), static_cast<int>((ref >> 8) & 0xffu),
+                  static_cast<int>((ref >> 16) & 0xffu), 255);
+}
+
+// The dialogs' accessible object: a client area without a name of its own.
+class DialogAccessible : public QAccessibleWidget {
+public:
+    explicit DialogAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Client, QString())
+    {
+    }
+};
+
+std::once_flag accessibleFactoryInstalled;
+
+} // namespace
+
+AccessibleDialogBase::AccessibleDialogBase(QWidget* parent)
+    : QDialog(parent)
+{
+    eventFilter_ = new event_filters::HighContrastEventFilter(this);
+    FillSystemPalette();
+    QCoreApplication::instance()->installNativeEventFilter(eventFilter_);
+    connect(eventFilter_, &event_filters::HighContrastEventFilter::ThemeChanged, this,
+            &AccessibleDialogBase::OnThemeChanged);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setStyleSheet(SkinManager::instance()->Stylesheet());
+    normalStyleSheet_ = styleSheet();
+    if (IsHighContrastOn())
+        setStyleSheet(BuildHighContrastStyleSheet());
+    std::call_once(accessibleFactoryInstalled, [] { QAccessible::installFactory(&AccessibleInterfaceFactory); });
+}
+
+AccessibleDialogBase::~AccessibleDialogBase() = default;
+
+void AccessibleDialogBase::OnThemeChanged()
+{
+    QTimer::singleShot(kReStyleDelayMilliseconds, this, &AccessibleDialogBase::ApplyTheme);
+}
+
+void AccessibleDialogBase::ApplyTheme()
+{
+    if (IsHighContrastOn())
+        setStyleSheet(BuildHighContrastStyleSheet());
+    else
+        setStyleSheet(normalStyleSheet_);
+}
+
+bool AccessibleDialogBase::IsHighContrastOn() const
+{
+    return platform::CurrentSystemTheme().IsHighContrastOn();
+}
+
+void AccessibleDialogBase::FillSystemPalette()
+{
+    const platform::SystemColours colours = platform::CurrentSystemTheme().Colours();
+    systemPalette_.clear();
+    systemPalette_.reserve(colours.size());
+    for (const platform::SystemColourRef colour : colours)
+        systemPalette_.push_back(ColourFromRef(colour));
+}
+
+QString AccessibleDialogBase::BuildHighContrastStyleSheet()
+{
+    FillSystemPalette();
+    return accessibility::BuildHighContrastStyleSheet(normalStyleSheet_, systemPalette_, this);
+}
+
+QAccessibleInterface* AccessibleDialogBase::AccessibleInterfaceFactory(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(staticMetaObject.className()))
+        return nullptr;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    // Qt's cache keeps one object per widget and deletes it with that widget. One object shared
+    // by every dialog would be registered for each of them and deleted twice, which crashed the
+    // process as soon as two dialogs had lived, so each dialog gets its own.
+    return new DialogAccessible(widget);
+}
+
+} // namespace corvo::utils::accessibility
