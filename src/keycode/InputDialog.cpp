@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "module/ExecutionContext.h"
+#include "module/Language.h"
 
 namespace corvo::keycode {
 
@@ -17,6 +18,11 @@ void WriteTraceLine(const char* text)
 void WriteTraceLine(const char* text, int code)
 {
     QMessageLogger(nullptr, 0, nullptr).debug().noquote().nospace() << text << code;
+}
+
+QString Translated(const char* key)
+{
+    return QString::fromStdString(corvo::keyboard::TranslateKey(corvo::keyboard::kContextKeyboard, key));
 }
 
 } // namespace corvo::keycode

@@ -1,7 +1,10 @@
 // The base of the interactive tests' dialogs: its own exec with the cancellation check.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include <QString>
 
 #include "utils/accessibility/AccessibleDialogBase.h"
 
@@ -35,5 +38,11 @@ namespace corvo::keycode {
 // The dialog frame's trace lines go to Qt's debug log without source context.
 void WriteTraceLine(const char* text);
 void WriteTraceLine(const char* text, int code);
+
+// Any of these system events ends an open dialog without a verdict; 4 alone does not.
+inline constexpr uint32_t kDialogAbortEvents = 0x1FB;
+
+// The translation of a message key in the context "KEYBOARD".
+QString Translated(const char* key);
 
 } // namespace corvo::keycode

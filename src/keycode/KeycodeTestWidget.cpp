@@ -15,13 +15,7 @@ namespace {
 namespace keys = corvo::keyboard::keys;
 
 constexpr int kSystemEventCheckMilliseconds = 1000;
-// Any of these system events ends the dialog without a verdict; 4 alone does not.
-constexpr uint32_t kCompromisingEvents = 0x1FB;
-
-QString Translated(const char* key)
-{
-    return QString::fromStdString(corvo::keyboard::TranslateKey(corvo::keyboard::kContextKeyboard, key));
-}
+using corvo::keycode::Translated;
 
 } // namespace
 
@@ -88,34 +82,25 @@ void KeycodeTestWidget::on_close_x_button_clicked()
 
 void KeycodeTestWidget::CheckForSystemEvent()
 {
-    if (m_systemEventSource != nullptr && (m_systemEventSource->GetSystemEvents() & kCompromisingEvents) != 0) {
+    if (m_systemEventSource != nullptr && (m_systemEventSource->GetSystemEvents() & corvo::keycode::kDialogAbortEvents) != 0) {
         done(0);
     }
 }
 
 void KeycodeTestWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (m_form->keycode_test_widget_header->underMouse() && !m_form->keycode_test_header_close->underMouse()) {
-        m_dragging = true;
-        m_dragOffset = event->position().toPoint();
-        setCursor(Qt::ClosedHandCursor);
-    }
+    m_drag.Press(this, m_form->keycode_test_widget_header, m_form->keycode_test_header_close, event);
     InputDialog::mousePressEvent(event);
 }
 
 void KeycodeTestWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_dragging) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-    }
+    m_drag.Move(this, event);
     InputDialog::mouseMoveEvent(event);
 }
 
 void KeycodeTestWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_form->keycode_test_widget_header->underMouse()) {
-        m_dragging = false;
-        unsetCursor();
-    }
+    m_drag.Release(this, m_form->keycode_test_widget_header);
     InputDialog::mouseReleaseEvent(event);
 }

@@ -1,10 +1,9 @@
 // The keycode dialog without its platform part: form, answers, dragging, system-event check.
 #pragma once
 
-#include <QPoint>
-
 #include <memory>
 
+#include "keycode/HeaderDrag.h"
 #include "keycode/InputDialog.h"
 
 class MouseFilter;
@@ -42,8 +41,7 @@ protected:
     std::unique_ptr<Ui::KeycodeTestWidget> m_form;
 
 private:
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    corvo::keycode::HeaderDrag m_drag;
     MouseFilter* m_mouseFilter = nullptr;
     std::unique_ptr<QTimer> m_systemEventTimer;
     SystemEventSource* m_systemEventSource = nullptr;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "advanced/AdvancedTest.h"
 #include "automatic/PS2KeyboardTest.h"
 #include "automatic/UsbKeyboardTest.h"
 #include "components/KeyboardComponentManager.h"
@@ -36,14 +37,14 @@ std::unique_ptr<Test> Wrapped(uint32_t index)
                                                    g_deviceHint);
 }
 
-// In diagnostic order: PS/2, USB, keycode verification, advanced. Each test joins the list as it
-// is built.
+// In diagnostic order: PS/2, USB, keycode verification, advanced.
 std::vector<std::unique_ptr<Test>> CreateTests()
 {
     std::vector<std::unique_ptr<Test>> tests;
     tests.push_back(Wrapped<PS2KeyboardTest>(kPs2TestIndex));
     tests.push_back(Wrapped<UsbKeyboardTest>(kUsbTestIndex));
     tests.push_back(Wrapped<KeycodeVerificationTest>(kKeycodeTestIndex));
+    tests.push_back(Wrapped<AdvancedTest>(kAdvancedTestIndex));
     return tests;
 }
 

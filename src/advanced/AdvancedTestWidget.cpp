@@ -1,0 +1,338 @@
+// The advanced test's dialog: builds the layout choice, keeps each page's key progress and marks
+// the keys the platform part reports.
+#include "advanced/AdvancedTestWidget.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+
+#include "advanced/AdvancedTestSettings.h"
+#include "advanced/LayoutCatalogue.h"
+#include "module/Language.h"
+#include "module/MessageKeys.h"
+#include "module/SystemEventSource.h"
+#include "platform/DialogPlatform.h"
+#include "ui_AdvancedTestWidget.h"
+
+namespace {
+
+namespace keys = corvo::keyboard::keys;
+namespace catalogue = corvo::advanced;
+using corvo::keycode::Translated;
+
+constexpr int kAbortCheckMilliseconds = 300;
+constexpr int kDialogWidth = 908;
+constexpr int kDialogHeight = 450;
+constexpr char kJapaneseLanguage[] = "ja_JP";
+
+// The key buttons stay disabled so that clicks do nothing; the plain and ignored styles therefore
+// name the disabled state, and the marked style names none so that it shows on disabled buttons.
+constexpr char kPlainKeyStyle[] =
+    ":disabled {color:black;font: 10px; background-color: #cccccc;margin: 1px;border-style: none;}";
+constexpr char kIgnoredKeyStyle[] =
+    ":disabled {color:black;font: 10px; background-color: #cccccc;margin: 1px;border-style:solid;"
+    "border-color: rgb(0, 0, 0);border-width:2px;}";
+constexpr char kMarkedKeyStyle[] = "background-color: #18A0FB;color: black;border-style: initial;font: 10px";
+constexpr char kInstructionLabelStyle[] = "color: black;font: 16px";
+
+QString PageTag(int page)
+{
+    return QString::fromStdString(catalogue::PageTag(page));
+}
+
+bool IsIgnored(const QString& objectName)
+{
+    return catalogue::IsIgnoredKey(objectName.toStdString());
+}
+
+AdvancedTestWidget::PageTable PageTableFor(const catalogue::DropDownOrder& order)
+{
+    AdvancedTestWidget::PageTable table;
+    for (const catalogue::DropDownEntry& entry : order) {
+        table[entry.page] = {entry.layoutName, entry.position};
+    }
+    return table;
+}
+
+} // namespace
+
+AdvancedTestWidget::AdvancedTestWidget(QWidget* hostWindow, QObject* eventFilter,
+                                       SystemEventSource* systemEventSource, int)
+    : InputDialog(eventFilter), m_form(new Ui::AdvancedTestWidget), m_systemEventSource(systemEventSource)
+{
+    m_pageTable = PageTableFor(catalogue::kDefaultDropDownOrder);
+
+    setWindowModality(Qt::ApplicationModal);
+    m_form->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_NativeWindow);
+    setWindowTitle(Translated(keys::kApplicationName));
+
+    connect(m_form->keyboard_advanced_test_button_yes, SIGNAL(clicked()), this, SLOT(on_yes_button_clicked()));
+    connect(m_form->keyboard_advanced_test_button_no, SIGNAL(clicked()), this, SLOT(on_no_button_clicked()));
+    connect(m_form->keyboard_advanced_test_header_close, SIGNAL(clicked()), this, SLOT(on_close_x_button_clicked()));
+    connect(m_form->keyboard_advanced_test_button_refresh, SIGNAL(clicked()), this,
+            SLOT(on_refresh_button_clicked()));
+    connect(m_form->keyboard_advanced_test_drop_down, SIGNAL(currentIndexChanged(int)), this,
+            SLOT(ChangeKeyboardView(int)));
+    connect(&m_abortTimer, SIGNAL(timeout()), this, SLOT(SystemEventAbortion()));
+    m_abortTimer.setInterval(kAbortCheckMilliseconds);
+    m_abortTimer.start();
+
+    PlaceOver(hostWindow);
+
+    corvo::keyboard::DetermineLanguage();
+    const corvo::advanced::AdvancedTestSettings settings = corvo::advanced::ReadAdvancedTestSettings();
+    m_strictMode = settings.strictMode != 0;
+
+    // A Japanese keyboard counts as much as a Japanese user interface: its owner looks for the
+    // JIS layouts first.
+    const std::unique_ptr<corvo::platform::KeyText> keyText = corvo::platform::CurrentDialogPlatform().createKeyText();
+    const bool japanese = corvo::keyboard::GetLanguage() == kJapaneseLanguage ||
+                          (keyText != nullptr && keyText->ActiveLayout().language == kJapaneseLanguage);
+    if (japanese) {
+        m_pageTable = PageTableFor(catalogue::kJapaneseDropDownOrder);
+    }
+
+    // Inserting the first item makes it current, which shows its page.
+    for (int position = 0; position < catalogue::kPageCount; ++position) {
+        for (const auto& [page, record] : m_pageTable) {
+            if (record.dropDownPosition == position) {
+                m_form->keyboard_advanced_test_drop_down->insertItem(position, QIcon(),
+                                                                     QString::fromStdString(record.layoutName));
+            }
+        }
+    }
+
+    m_form->keyboard_advanced_test_header_close->setCursor(Qt::PointingHandCursor);
+    m_form->keyboard_advanced_test_button_yes->setCursor(Qt::PointingHandCursor);
+    m_form->keyboard_advanced_test_button_no->setCursor(Qt::PointingHandCursor);
+    m_form->keyboard_advanced_test_button_refresh->setCursor(Qt::PointingHandCursor);
+
+    ApplyTexts();
+    FillKeyProgress();
+    if (settings.layoutPage) {
+        ShowConfiguredLayout(*settings.layoutPage);
+    }
+    ResetKeys();
+}
+
+AdvancedTestWidget::~AdvancedTestWidget()
+{
+    m_abortTimer.stop();
+    delete m_form;
+}
+
+void AdvancedTestWidget::PlaceOver(QWidget* hostWindow)
+{
+    QRect over;
+    if (hostWindow != nullptr) {
+        over = QRect(hostWindow->x(), hostWindow->y(), hostWindow->width(), hostWindow->height());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // A host that passes no window still gets a dialog the user can find.
+        over = screen->availableGeometry();
+    }
+    // Integer division truncating toward zero, as C++ does, keeps the dialog where the host's
+    // own arithmetic would put it.
+    setGeometry(over.x() + (over.width() - kDialogWidth) / 2, over.y() + (over.height() - kDialogHeight) / 2,
+                kDialogWidth, kDialogHeight);
+}
+
+void AdvancedTestWidget::ApplyTexts()
+{
+    m_form->keyboard_advanced_test_header_label->setText(Translated(keys::kAdvancedTest));
+    m_form->keyboard_advanced_test_button_refresh->setText(Translated(keys::kClear));
+    m_form->keyboard_advanced_test_label_select_layout->setText(Translated(keys::kChooseLayout));
+    m_form->keyboard_advanced_test_label_feedback->setText(Translated(keys::kIsYourKeyboardBehavingAsExpected));
+    m_form->keyboard_advanced_test_button_no->setText(Translated(keys::kNo));
+    m_form->keyboard_advanced_test_button_yes->setText(Translated(keys::kYes));
+
+    QList<QLabel*> instructions;
+    for (int page = 0; page < catalogue::kPageCount; ++page) {
+        const QString tag = PageTag(page);
+        if (auto* description =
+                findChild<QLabel*>(QString::fromLatin1(catalogue::kIllustrationDescriptionPrefix) + tag)) {
+            description->setText(Translated(keys::kIllustrationDescription));
+        }
+        if (auto* instruction = findChild<QLabel*>(QString::fromLatin1(catalogue::kInstructionPrefix) + tag)) {
+            instruction->setText(Translated(keys::kAdvancedTestInstruction));
+            instructions.append(instruction);
+        }
+    }
+
+    if (m_strictMode) {
+        m_form->keyboard_advanced_test_button_no->setText(Translated(keys::kFail));
+        m_form->keyboard_advanced_test_button_yes->hide();
+        m_form->keyboard_advanced_test_label_feedback->hide();
+    } else {
+        for (QLabel* instruction : instructions) {
+            instruction->hide();
+        }
+    }
+    for (QLabel* instruction : instructions) {
+        instruction->setStyleSheet(QString::fromLatin1(kInstructionLabelStyle));
+    }
+}
+
+void AdvancedTestWidget::FillKeyProgress()
+{
+    const QList<QPushButton*> buttons = m_form->keyboard_advanced_test_stacked_widget->findChildren<QPushButton*>();
+    for (int page = 0; page < catalogue::kPageCount; ++page) {
+        const QString tag = PageTag(page);
+        std::map<QString, bool>& progress = m_keyProgress[page];
+        for (const QPushButton* button : buttons) {
+            if (button->objectName().contains(tag)) {
+                progress[button->objectName()] = false;
+            }
+        }
+    }
+}
+
+void AdvancedTestWidget::ShowConfiguredLayout(int page)
+{
+    const auto configured = m_pageTable.find(page);
+    if (configured == m_pageTable.end()) {
+        return;
+    }
+    const int position = configured->second.dropDownPosition;
+    if (position != m_form->keyboard_advanced_test_drop_down->currentIndex()) {
+        m_form->keyboard_advanced_test_drop_down->setCurrentIndex(position);
+    }
+    ResetKeys();
+    ShowPageAt(position);
+}
+
+void AdvancedTestWidget::ShowPageAt(int dropDownPosition)
+{
+    int shown = 0;
+    for (const auto& [page, record] : m_pageTable) {
+        if (record.dropDownPosition == dropDownPosition) {
+            shown = page;
+            break;
+        }
+    }
+    m_form->keyboard_advanced_test_stacked_widget->setCurrentIndex(shown);
+}
+
+void AdvancedTestWidget::ResetKeys()
+{
+    const QList<QPushButton*> buttons = m_form->keyboard_advanced_test_stacked_widget->findChildren<QPushButton*>();
+    const QString plain = QString::fromLatin1(kPlainKeyStyle);
+    const QString ignored = QString::fromLatin1(kIgnoredKeyStyle);
+    for (QPushButton* button : buttons) {
+        button->setEnabled(false);
+        button->setStyleSheet(IsIgnored(button->objectName()) ? ignored : plain);
+    }
+    for (int page = 0; page < catalogue::kPageCount; ++page) {
+        for (auto& [name, marked] : m_keyProgress[page]) {
+            marked = IsIgnored(name);
+        }
+    }
+}
+
+void AdvancedTestWidget::reject() {}
+
+void AdvancedTestWidget::on_yes_button_clicked()
+{
+    done(3);
+}
+
+void AdvancedTestWidget::on_no_button_clicked()
+{
+    done(4);
+}
+
+void AdvancedTestWidget::on_close_x_button_clicked()
+{
+    done(0);
+}
+
+void AdvancedTestWidget::on_refresh_button_clicked()
+{
+    ResetKeys();
+}
+
+void AdvancedTestWidget::DisablePushButtons()
+{
+    ResetKeys();
+}
+
+void AdvancedTestWidget::ChangeKeyboardView(int dropDownPosition)
+{
+    ResetKeys();
+    if (m_pageTable.empty()) {
+        m_form->keyboard_advanced_test_stacked_widget->setCurrentIndex(0);
+        return;
+    }
+    ShowPageAt(dropDownPosition);
+}
+
+void AdvancedTestWidget::PaintPushButton(QPushButton* button)
+{
+    button->setStyleSheet(QString::fromLatin1(kMarkedKeyStyle));
+}
+
+void AdvancedTestWidget::MarkKeys(const QString& fragment)
+{
+    const QList<QPushButton*> buttons = m_form->keyboard_advanced_test_stacked_widget->findChildren<QPushButton*>();
+    const int current = m_form->keyboard_advanced_test_stacked_widget->currentIndex();
+    const QString currentTag = PageTag(current);
+    for (QPushButton* button : buttons) {
+        const QString name = button->objectName();
+        if (IsIgnored(name) || !name.contains(fragment)) {
+            continue;
+        }
+        PaintPushButton(button);
+        if (name.contains(currentTag)) {
+            m_keyProgress[current][name] = true;
+        }
+        if (m_strictMode && AllKeysMarked(current)) {
+            done(3);
+        }
+    }
+    // The host's event filter hears of every marking pass.
+    QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+}
+
+bool AdvancedTestWidget::AllKeysMarked(int page)
+{
+    for (const auto& [name, marked] : m_keyProgress[page]) {
+        if (!marked) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AdvancedTestWidget::SystemEventAbortion()
+{
+    if (m_systemEventSource != nullptr && (m_systemEventSource->GetSystemEvents() & corvo::keycode::kDialogAbortEvents) != 0) {
+        done(0);
+    }
+}
+
+void AdvancedTestWidget::mousePressEvent(QMouseEvent* event)
+{
+    m_drag.Press(this, m_form->keyboard_advanced_test_widget_header, m_form->keyboard_advanced_test_header_close, event);
+    InputDialog::mousePressEvent(event);
+}
+
+void AdvancedTestWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    m_drag.Move(this, event);
+    InputDialog::mouseMoveEvent(event);
+}
+
+void AdvancedTestWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_drag.Release(this, m_form->keyboard_advanced_test_widget_header);
+    InputDialog::mouseReleaseEvent(event);
+}
+
+void AdvancedTestWidget::resizeEvent(QResizeEvent*) {}
