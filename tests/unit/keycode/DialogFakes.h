@@ -18,6 +18,7 @@ struct FakeSystem {
     corvo::platform::KeyboardStateBytes keys{};
     corvo::platform::KeyboardStateBytes lastTranslatedState{};
     int translations = 0;
+    corvo::platform::KeyboardLayoutIdentity layout{"us", "en_US"};
 
     // Sends a key through the capture as the system would; returns whether it may pass.
     bool Key(uint8_t virtualKey, bool down) { return handler ? handler(virtualKey, down) : false; }
@@ -55,7 +56,7 @@ public:
         const auto found = Fakes().texts.find(virtualKey);
         return found == Fakes().texts.end() ? corvo::platform::KeyTextResult{} : found->second;
     }
-    corvo::platform::KeyboardLayoutIdentity ActiveLayout() override { return {"us", "en_US"}; }
+    corvo::platform::KeyboardLayoutIdentity ActiveLayout() override { return Fakes().layout; }
 };
 
 class FakeKeyState : public corvo::platform::KeyPointerState {

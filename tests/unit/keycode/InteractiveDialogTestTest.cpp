@@ -1,4 +1,4 @@
-// The keycode verification test's results, messages and progress, with the host's answer given
+// The two interactive tests' results, messages and progress, with the host's answer given
 // directly or through the real dialog offscreen.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
 #include <future>
+#include <string>
+#include <tuple>
 #include <memory>
 #include <thread>
 
@@ -15,6 +18,7 @@
 #include "KeyboardFixture.h"
 #include "TestRunner.h"
 #include "components/KeyboardComponent.h"
+#include "advanced/AdvancedTest.h"
 #include "keycode/AbstractWidgetWrapper.h"
 #include "keycode/KeycodeVerificationTest.h"
 #include "module/InputRequest.h"
@@ -28,9 +32,50 @@ namespace keys = corvo::keyboard::keys;
 
 constexpr size_t kPs2KeyboardPortFlag = 9;
 
-class KeycodeVerificationTestTest : public ::testing::Test {
+// One of the interactive tests, with what tells its requests and dialog apart.
+struct InteractiveKind {
+    const char* name;
+    std::function<std::unique_ptr<InteractiveDialogTest>()> make;
+    const char* title;
+    const char* yesButton;
+};
+
+const InteractiveKind kKeycodeKind{
+    "Keycode", [] { return std::make_unique<KeycodeVerificationTest>(ObjectId(10, 1, 3)); },
+    keys::kKeycodeInputTitle, "keycode_test_button_yes"};
+const InteractiveKind kAdvancedKind{
+    "Advanced", [] { return std::make_unique<AdvancedTest>(ObjectId(10, 1, 4)); },
+    keys::kAdvancedTestInputTitle, "keyboard_advanced_test_button_yes"};
+
+std::string KindName(const ::testing::TestParamInfo<InteractiveKind>& info)
+{
+    return info.param.name;
+}
+
+struct AnswerRow {
+    uint32_t answer;
+    uint32_t result;
+};
+
+const InteractiveKind& KindOf(const InteractiveKind& kind)
+{
+    return kind;
+}
+
+const InteractiveKind& KindOf(const std::tuple<InteractiveKind, AnswerRow>& param)
+{
+    return std::get<0>(param);
+}
+
+template <typename Param>
+class InteractiveTestFixture : public ::testing::TestWithParam<Param> {
 protected:
-    void SetUp() override { keycodetest::InstallFakes(); }
+    void SetUp() override
+    {
+        keycodetest::InstallFakes();
+        m_kind = KindOf(this->GetParam());
+        m_owned = m_kind.make();
+    }
     void TearDown() override { corvo::platform::InstallDialogPlatform({}); }
 
     void WithKeyboard(bool present)
@@ -55,7 +100,7 @@ protected:
             request.answer = answer;
         };
         m_execution = std::make_unique<HostExecution>(m_keyboard.get(), acceptsRequests, callbacks);
-        return m_test.Run(m_execution.get());
+        return Subject().Run(m_execution.get());
     }
 
     std::vector<int> Percentages() const
@@ -67,10 +112,13 @@ protected:
         return percentages;
     }
 
+    InteractiveDialogTest& Subject() { return *m_owned; }
+
+    InteractiveKind m_kind;
+    std::unique_ptr<InteractiveDialogTest> m_owned;
     keyboardtest::ScriptedMachine m_machine;
     std::unique_ptr<KeyboardComponent> m_keyboard;
     std::unique_ptr<HostExecution> m_execution;
-    KeycodeVerificationTest m_test{ObjectId(10, 1, 3)};
     int m_requests = 0;
     std::string m_lastTitle;
     uint32_t m_lastType = 0;
@@ -78,19 +126,19 @@ protected:
     bool m_sawWrapper = false;
 };
 
-struct AnswerRow {
-    uint32_t answer;
-    uint32_t result;
-};
+class InteractiveTestTest : public InteractiveTestFixture<InteractiveKind> {};
 
-class KeycodeAnswerTest : public KeycodeVerificationTestTest, public ::testing::WithParamInterface<AnswerRow> {};
+INSTANTIATE_TEST_SUITE_P(Tests, InteractiveTestTest, ::testing::Values(kKeycodeKind, kAdvancedKind), KindName);
 
-TEST_P(KeycodeAnswerTest, DialogAnswerBecomesTheResult)
+class InteractiveAnswerTest : public InteractiveTestFixture<std::tuple<InteractiveKind, AnswerRow>> {};
+
+TEST_P(InteractiveAnswerTest, DialogAnswerBecomesTheResult)
 {
+    const AnswerRow row = std::get<1>(GetParam());
     WithKeyboard(true);
-    EXPECT_EQ(RunAnswering(GetParam().answer), GetParam().result);
+    EXPECT_EQ(RunAnswering(row.answer), row.result);
     EXPECT_EQ(m_requests, 1);
-    EXPECT_EQ(m_lastTitle, keys::kKeycodeInputTitle);
+    EXPECT_EQ(m_lastTitle, m_kind.title);
     EXPECT_EQ(m_lastType, 1u);
     EXPECT_EQ(m_lastOption, 3u);
     EXPECT_TRUE(m_sawWrapper);
@@ -98,10 +146,16 @@ TEST_P(KeycodeAnswerTest, DialogAnswerBecomesTheResult)
     EXPECT_TRUE(m_execution->Record().messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, KeycodeAnswerTest,
-                         ::testing::Values(AnswerRow{3, 0}, AnswerRow{4, 1}, AnswerRow{0, 4}, AnswerRow{7, 4}));
+INSTANTIATE_TEST_SUITE_P(Answers, InteractiveAnswerTest,
+                         ::testing::Combine(::testing::Values(kKeycodeKind, kAdvancedKind),
+                                            ::testing::Values(AnswerRow{3, 0}, AnswerRow{4, 1}, AnswerRow{0, 4},
+                                                              AnswerRow{7, 4})),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "Answer" +
+                                    std::to_string(std::get<1>(info.param).answer);
+                         });
 
-TEST_F(KeycodeVerificationTestTest, NoKeyboardEndsBeforeAnyDialog)
+TEST_P(InteractiveTestTest, NoKeyboardEndsBeforeAnyDialog)
 {
     WithKeyboard(false);
     EXPECT_EQ(RunAnswering(3), 4u);
@@ -112,7 +166,7 @@ TEST_F(KeycodeVerificationTestTest, NoKeyboardEndsBeforeAnyDialog)
     EXPECT_EQ(Percentages(), (std::vector<int>{100}));
 }
 
-TEST_F(KeycodeVerificationTestTest, HostWithoutDialogsGetsNotRunAndNothingElse)
+TEST_P(InteractiveTestTest, HostWithoutDialogsGetsNotRunAndNothingElse)
 {
     WithKeyboard(true);
     EXPECT_EQ(RunAnswering(3, false), 3u);
@@ -121,7 +175,7 @@ TEST_F(KeycodeVerificationTestTest, HostWithoutDialogsGetsNotRunAndNothingElse)
     EXPECT_TRUE(m_execution->Record().messages.empty());
 }
 
-TEST_F(KeycodeVerificationTestTest, SystemEventAfterTheDialogAbortsWithTheMessage)
+TEST_P(InteractiveTestTest, SystemEventAfterTheDialogAbortsWithTheMessage)
 {
     WithKeyboard(true);
     EXPECT_EQ(RunAnswering(3, true, 0x1), 4u);
@@ -129,7 +183,7 @@ TEST_F(KeycodeVerificationTestTest, SystemEventAfterTheDialogAbortsWithTheMessag
     EXPECT_EQ(m_execution->Record().messages[0].text, keys::kSystemEventAbort);
 }
 
-TEST_F(KeycodeVerificationTestTest, EventThatOnlyTheDialogCountsGivesNoMessage)
+TEST_P(InteractiveTestTest, EventThatOnlyTheDialogCountsGivesNoMessage)
 {
     // 0x100 ends the dialog without a verdict but is not compromising for the test itself.
     WithKeyboard(true);
@@ -137,31 +191,31 @@ TEST_F(KeycodeVerificationTestTest, EventThatOnlyTheDialogCountsGivesNoMessage)
     EXPECT_TRUE(m_execution->Record().messages.empty());
 }
 
-TEST_F(KeycodeVerificationTestTest, CancelOrEventBeforeTheDialogShowsNone)
+TEST_P(InteractiveTestTest, CancelOrEventBeforeTheDialogShowsNone)
 {
     WithKeyboard(true);
     m_execution = std::make_unique<HostExecution>(m_keyboard.get(), true, HostExecution::Callbacks{});
     m_execution->RequestCancel();
-    EXPECT_EQ(m_test.Run(m_execution.get()), 4u);
+    EXPECT_EQ(Subject().Run(m_execution.get()), 4u);
     EXPECT_EQ(Percentages(), (std::vector<int>{0, 0, 100}));
 
     m_execution = std::make_unique<HostExecution>(m_keyboard.get(), true, HostExecution::Callbacks{});
     m_execution->RaiseSystemEvents(0x2);
-    EXPECT_EQ(m_test.Run(m_execution.get()), 4u);
+    EXPECT_EQ(Subject().Run(m_execution.get()), 4u);
     ASSERT_EQ(m_execution->Record().messages.size(), 1u);
     EXPECT_EQ(m_execution->Record().messages[0].text, keys::kSystemEventAbort);
 }
 
-TEST_F(KeycodeVerificationTestTest, DeviceThatIsNotTheKeyboardOrMissingPartsGiveInternalError)
+TEST_P(InteractiveTestTest, DeviceThatIsNotTheKeyboardOrMissingPartsGiveInternalError)
 {
     HostExecution noDevice(nullptr, true, {});
-    EXPECT_EQ(m_test.Run(&noDevice), 6u);
-    EXPECT_EQ(m_test.Run(nullptr), 6u);
-    EXPECT_TRUE(m_test.IsApplicable(nullptr));
-    EXPECT_TRUE(m_test.IsInteractive());
+    EXPECT_EQ(Subject().Run(&noDevice), 6u);
+    EXPECT_EQ(Subject().Run(nullptr), 6u);
+    EXPECT_TRUE(Subject().IsApplicable(nullptr));
+    EXPECT_TRUE(Subject().IsInteractive());
 }
 
-TEST_F(KeycodeVerificationTestTest, RealDialogOnTheHostThreadAnswersYes)
+TEST_P(InteractiveTestTest, RealDialogOnTheHostThreadAnswersYes)
 {
     // As a host does it: the test on a worker thread, the dialog on this thread, the worker
     // blocked until the answer is written.
@@ -173,9 +227,9 @@ TEST_F(KeycodeVerificationTestTest, RealDialogOnTheHostThreadAnswersYes)
             qApp,
             [&] {
                 dialogThread = std::this_thread::get_id();
-                QTimer::singleShot(100, [] {
+                QTimer::singleShot(100, [this] {
                     for (QWidget* widget : QApplication::topLevelWidgets()) {
-                        if (auto* yes = widget->findChild<QPushButton*>("keycode_test_button_yes");
+                        if (auto* yes = widget->findChild<QPushButton*>(m_kind.yesButton);
                             yes != nullptr && widget->isVisible()) {
                             yes->click();
                         }
@@ -187,7 +241,7 @@ TEST_F(KeycodeVerificationTestTest, RealDialogOnTheHostThreadAnswersYes)
     };
     HostExecution execution(m_keyboard.get(), true, callbacks);
     const corvo::hosts::RunOutcome outcome = corvo::hosts::RunOnWorkerThread(
-        m_test, execution, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
+        Subject(), execution, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
     EXPECT_EQ(outcome.result, 0u);
     EXPECT_TRUE(dialogThread == std::this_thread::get_id()) << "the dialog ran off the host's thread";
 }
