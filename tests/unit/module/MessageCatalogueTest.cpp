@@ -109,4 +109,45 @@ TEST(MessageCatalogueTest, EveryKeyDescriptionHasAText)
     }
 }
 
+// The translatable texts of a Designer form: every <string> not marked notr.
+std::set<std::string> FormTexts(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    std::set<std::string> texts;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("string") &&
+            xml.attributes().value(QLatin1String("notr")) != QLatin1String("true")) {
+            const std::string text = xml.readElementText().toStdString();
+            if (!text.empty()) {
+                texts.insert(text);
+            }
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return texts;
+}
+
+TEST(MessageCatalogueTest, EveryKeyLabelOfTheLayoutPicturesHasAText)
+{
+    // A label missing from the catalogue would draw as an empty key once the catalogue is loaded.
+    const std::set<std::string> labels = FormTexts(QStringLiteral(KEYBOARD_ADVANCED_FORM_FILE));
+    ASSERT_GT(labels.size(), 100u);
+    EXPECT_TRUE(labels.count("\xe5\xa4\x89\xe6\x8f\x9b")) << "the Japanese Convert key lost its label";
+    const auto catalogue = Catalogue(QStringLiteral(KEYBOARD_TS_FILE));
+    ASSERT_TRUE(catalogue.count("AdvancedTestWidget"));
+    const auto& context = catalogue.at("AdvancedTestWidget");
+    for (const std::string& label : labels) {
+        const auto entry = context.find(label);
+        ASSERT_NE(entry, context.end()) << "no catalogue entry for the key label \"" << label << "\"";
+        EXPECT_FALSE(entry->second.empty()) << label;
+    }
+    // Nothing left over from a label the form no longer draws.
+    for (const auto& [source, translation] : context) {
+        EXPECT_TRUE(labels.count(source)) << "stale catalogue entry \"" << source << "\"";
+    }
+}
+
 } // namespace
