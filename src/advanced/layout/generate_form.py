@@ -7,6 +7,8 @@
 #
 #   python3 src/advanced/layout/generate_form.py            (rewrites src/advanced/AdvancedTestWidget.ui)
 #   python3 src/advanced/layout/generate_form.py -o FILE
+#
+# A new or changed key label also needs its catalogue entry: python3 translations/update_form_labels.py
 
 import argparse
 import os
