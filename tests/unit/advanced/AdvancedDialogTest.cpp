@@ -409,6 +409,19 @@ TEST_F(AdvancedDialogTest, VerdictButtonsAndRejectRequests)
     EXPECT_EQ(keycodetest::Fakes().capturesAlive, 0);
 }
 
+TEST_F(AdvancedDialogTest, APressLeftOverFromAClosedDialogMarksNothingInTheNext)
+{
+    Open();
+    // Pressed after the last tick of the first dialog, which then closes.
+    keycodetest::Fakes().Key(65, true);
+    m_dialog.reset();
+    Open();
+    const auto fresh = m_dialog->Progress();
+    m_dialog->UpdateKeyStateFeedBack();
+    EXPECT_EQ(m_dialog->Progress(), fresh);
+    EXPECT_EQ(m_counter.count, 0);
+}
+
 TEST(AdvancedCaptureRule, OnlyLockShiftAndInputModeKeysKeepTheirEffect)
 {
     std::vector<catalogue::VirtualKeyEntry> table = catalogue::VirtualKeyTable();
