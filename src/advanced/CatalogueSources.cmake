@@ -13,3 +13,9 @@ set(KEYBOARD_ADVANCED_FORM ${CMAKE_CURRENT_LIST_DIR}/AdvancedTestWidget.ui CACHE
     "The advanced test's Designer form, generated from layout/keyboards.py")
 set(KEYBOARD_ADVANCED_FORM_GENERATOR ${CMAKE_CURRENT_LIST_DIR}/layout/generate_form.py CACHE INTERNAL
     "Writes the advanced test's form from layout/keyboards.py")
+
+# The dialogs connect their slots themselves; their on_..._clicked names match no form object, and
+# the automatic connection by name would only warn about each of them.
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/AdvancedTestWidget.ui
+                            ${CMAKE_CURRENT_LIST_DIR}/../keycode/KeycodeTestWidget.ui
+  PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")
