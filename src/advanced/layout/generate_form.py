@@ -246,8 +246,11 @@ def write_header(writer):
     writer.close("</item>")
     writer.open("<item>")
     writer.open_widget("QPushButton", "keyboard_advanced_test_header_close")
+    # The style sheet draws the close icon; a text would show beside it.
+    writer.size_property("minimumSize", 28, 28)
+    writer.size_property("maximumSize", 28, 28)
     writer.simple_property("focusPolicy", "enum", "Qt::NoFocus")
-    writer.string_property("text", "X", translatable=False)
+    writer.string_property("text", "")
     writer.simple_property("flat", "bool", "true")
     writer.close("</widget>")
     writer.close("</item>")
