@@ -26,6 +26,7 @@
 #include "XvfbServer.h"
 #include "advanced/AdvancedTestWidget.h"
 #include "advanced/LayoutCatalogue.h"
+#include "keycode/WinKeycodeTestWidget.h"
 
 namespace {
 
@@ -56,9 +57,8 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds)
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// Where the other process's advanced dialog is on the screen: the one viewable top-level window of
-// its size.
-std::optional<QPoint> DialogOrigin()
+// Where the other process's dialog is on the screen: the one viewable top-level window of its size.
+std::optional<QPoint> DialogOrigin(QSize size = QSize(kDialogWidth, kDialogHeight))
 {
     xcb_connection_t* connection = xcb_connect(TestDisplay().c_str(), nullptr);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -72,7 +72,7 @@ std::optional<QPoint> DialogOrigin()
             xcb_get_geometry_reply_t* geometry =
                 xcb_get_geometry_reply(connection, xcb_get_geometry(connection, children[child]), nullptr);
             if (attributes != nullptr && geometry != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                geometry->width == kDialogWidth && geometry->height == kDialogHeight) {
+                geometry->width == size.width() && geometry->height == size.height()) {
                 origin = QPoint(geometry->x, geometry->y);
             }
             std::free(attributes);
@@ -84,28 +84,39 @@ std::optional<QPoint> DialogOrigin()
     return origin;
 }
 
-// The centre of a button of the dialog, from the dialog's top left corner: the same form laid out
-// in this process, with the same texts.
-QPoint ButtonOffset(const char* objectName)
+struct DialogLayout {
+    QSize size;
+    QPoint button; // centre of the button, from the dialog's top left corner
+};
+
+// Where a button of a dialog is: the same dialog laid out in this process, with the same texts.
+template <typename Dialog>
+DialogLayout LayoutOf(const char* objectName)
 {
     QTranslator translator;
     const bool translated = translator.load(QStringLiteral(KEYBOARD_QM_FILE));
     if (translated) {
         QCoreApplication::installTranslator(&translator);
     }
-    QPoint offset;
+    DialogLayout layout;
     {
-        AdvancedTestWidget dialog(nullptr, nullptr, nullptr, 0);
+        Dialog dialog(nullptr, nullptr, nullptr, 0);
         dialog.show();
         Wait(100);
-        if (auto* button = dialog.findChild<QPushButton*>(objectName)) {
-            offset = button->mapTo(&dialog, button->rect().center());
+        layout.size = dialog.size();
+        if (auto* button = dialog.template findChild<QPushButton*>(objectName)) {
+            layout.button = button->mapTo(&dialog, button->rect().center());
         }
     }
     if (translated) {
         QCoreApplication::removeTranslator(&translator);
     }
-    return offset;
+    return layout;
+}
+
+QPoint ButtonOffset(const char* objectName)
+{
+    return LayoutOf<AdvancedTestWidget>(objectName).button;
 }
 
 // The XKB names of the keys to press for every key of a page, in the form's order; the buttons no
@@ -165,7 +176,7 @@ protected:
         config.write(text);
     }
 
-    void StartHost()
+    void StartHost(const QString& tests = QStringLiteral("adv"), const QString& firmwareFlags = QStringLiteral("9=1"))
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(TestDisplay()));
@@ -175,22 +186,22 @@ protected:
                            (leakOptions.isEmpty() ? QString() : leakOptions + QLatin1Char(':')) +
                                QStringLiteral("suppressions=" HOST_LSAN_SUPPRESSIONS));
         environment.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(FAKE_HWKIT_FOLDER));
-        environment.insert(QStringLiteral("HALVIK_FAKE_HWKIT_FLAGS"), QStringLiteral("9=1"));
+        environment.insert(QStringLiteral("HALVIK_FAKE_HWKIT_FLAGS"), firmwareFlags);
         m_host.setProcessEnvironment(environment);
-        m_host.start(QStringLiteral(HOST_PATH), {QStringLiteral("--run=adv"), QStringLiteral("--exit-when-done"),
+        m_host.start(QStringLiteral(HOST_PATH), {QStringLiteral("--run=") + tests, QStringLiteral("--exit-when-done"),
                                                  QStringLiteral("--workdir=") + m_work.path()});
         ASSERT_TRUE(m_host.waitForStarted(10000));
     }
 
     // Until the program's dialog holds the keyboard, or the program ends.
-    bool WaitForDialog()
+    bool WaitForDialog(int milliseconds = 60000)
     {
         return WaitFor(
                    [this] {
                        m_out += m_host.readAllStandardOutput().toStdString();
                        return m_input->IsKeyboardGrabbedElsewhere() || m_host.state() == QProcess::NotRunning;
                    },
-                   60000) &&
+                   milliseconds) &&
                m_host.state() != QProcess::NotRunning;
     }
 
@@ -202,6 +213,13 @@ protected:
         m_exitCode = m_host.exitStatus() == QProcess::NormalExit ? m_host.exitCode() : -1;
         m_out += m_host.readAllStandardOutput().toStdString();
         m_err += m_host.readAllStandardError().toStdString();
+    }
+
+    void Click(QPoint origin, QPoint offset)
+    {
+        m_input->MovePointer(origin.x() + offset.x(), origin.y() + offset.y());
+        m_input->PressButton(kLeftButton);
+        m_input->ReleaseButton(kLeftButton);
     }
 
     void Tap(const std::string& keyName)
@@ -235,9 +253,7 @@ TEST_F(AdvancedHostProcessTest, KeysAndYesPassTheTestAndTheHostCountsEachKeyShow
     }
     const std::optional<QPoint> origin = DialogOrigin();
     ASSERT_TRUE(origin.has_value()) << "no window of the dialog's size";
-    m_input->MovePointer(origin->x() + yes.x(), origin->y() + yes.y());
-    m_input->PressButton(kLeftButton);
-    m_input->ReleaseButton(kLeftButton);
+    Click(*origin, yes);
     Finish();
     EXPECT_EQ(m_exitCode, 0) << m_out << m_err;
     EXPECT_TRUE(Contains(m_out, "[dialog] ")) << m_out;
@@ -266,6 +282,47 @@ TEST_F(AdvancedHostProcessTest, StrictModeInTheWorkingFolderPassesOnceEveryKeyIs
     EXPECT_EQ(m_exitCode, 0) << m_out << m_err;
     EXPECT_TRUE(Contains(m_out, ": closed with 3 (")) << m_out;
     EXPECT_TRUE(Contains(m_out, ": passed (result 0)")) << m_out;
+}
+
+TEST_F(AdvancedHostProcessTest, AllFourTestsRunInOneSessionWithRealKeys)
+{
+    // The PS/2 test against the simulated controller, the USB test on this machine, then both
+    // dialogs answered as a technician would: keys first, then Yes.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SIMULATOR_PLUGIN), m_work.filePath("HalvikDiagnosticsDriverService.so")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(FIXTURES_FOLDER "/i8042-good-keyboard/i8042-scenario"),
+                            m_work.filePath("i8042-scenario")));
+    ASSERT_TRUE(QFile::setPermissions(m_work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const DialogLayout keycode = LayoutOf<WinKeycodeTestWidget>("keycode_test_button_yes");
+    const QPoint advancedYes = ButtonOffset("keyboard_advanced_test_button_yes");
+    ASSERT_FALSE(keycode.button.isNull());
+    ASSERT_FALSE(advancedYes.isNull());
+
+    StartHost(QStringLiteral("p,u,k,a"), QStringLiteral("9=1,13=1"));
+    ASSERT_TRUE(WaitForDialog(120000)) << "the keycode dialog never took the keyboard\n" << m_out;
+    Tap("AC01");
+    std::optional<QPoint> origin = DialogOrigin(keycode.size);
+    ASSERT_TRUE(origin.has_value()) << "no window of the keycode dialog's size";
+    Click(*origin, keycode.button);
+    ASSERT_TRUE(WaitFor(
+        [this] {
+            m_out += m_host.readAllStandardOutput().toStdString();
+            return DialogOrigin().has_value() && m_input->IsKeyboardGrabbedElsewhere();
+        },
+        60000))
+        << "the advanced dialog never came\n" << m_out;
+    for (const char* key : {"AC01", "AC02"}) {
+        Tap(key);
+    }
+    Click(*DialogOrigin(), advancedYes);
+    Finish();
+    for (const char* line : {"PS/2 Keyboard Test: passed with warnings (result 5)", "\nUSB Keyboard Test: ",
+                             "Keycode Verification Test: passed (result 0)", "Advanced Test: passed (result 0)",
+                             // One marking pass per key: the host's filter saw each key's event.
+                             "closed with 3 (yes), keys shown: 1\n", "closed with 3 (yes), keys shown: 2\n"}) {
+        EXPECT_TRUE(Contains(m_out, line)) << line << " missing in\n" << m_out << m_err;
+    }
+    // The PS/2 run came first and the advanced one last, as asked.
+    EXPECT_LT(m_out.find("PS/2 Keyboard Test: "), m_out.find("Advanced Test: passed"));
 }
 
 } // namespace
