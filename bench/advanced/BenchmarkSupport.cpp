@@ -46,24 +46,6 @@ int RunOnPrivateXvfb(int argc, char** argv, const std::function<int(const std::s
     return result;
 }
 
-void Wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        if (condition()) {
-            return true;
-        }
-        Wait(10);
-    }
-    return condition();
-}
-
 Summary Summarise(std::vector<double> samples)
 {
     Summary summary;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "EventLoopWait.h"
+
 namespace corvo::advanced_bench {
 
 using Clock = std::chrono::steady_clock;
@@ -22,10 +24,8 @@ double MillisecondsBetween(Clock::time_point start, Clock::time_point end);
 // body gets the display name (":N").
 int RunOnPrivateXvfb(int argc, char** argv, const std::function<int(const std::string& display)>& body);
 
-// Runs the event loop for the given time.
-void Wait(int milliseconds);
-// Runs the event loop until condition holds, at most milliseconds; whether it held.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds);
+using corvo::gui_testing::Wait;
+using corvo::gui_testing::WaitFor;
 
 struct Summary {
     std::size_t count = 0;

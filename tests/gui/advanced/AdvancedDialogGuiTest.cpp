@@ -35,6 +35,8 @@
 #include "AdvancedKeys.h"
 #include "HostExecution.h"
 #include "KeyboardFixture.h"
+#include "EventLoopWait.h"
+#include "InteractiveTestRun.h"
 #include "SyntheticInput.h"
 #include "TestRunner.h"
 #include "XvfbServer.h"
@@ -51,7 +53,10 @@
 
 namespace {
 
+using corvo::gui_testing::OpenDialog;
 using corvo::gui_testing::SyntheticInput;
+using corvo::gui_testing::Wait;
+using corvo::gui_testing::WaitFor;
 using corvo::gui_testing::TestDisplay;
 using corvo::hosts::HostExecution;
 namespace catalogue = corvo::advanced;
@@ -65,34 +70,6 @@ const std::set<int> kKeypadPages{5, 6, 7, 8, 10, 11};
 // The two colours of the key styles, as they show on screen.
 const QColor kMarkedColour(0x18, 0xA0, 0xFB);
 const QColor kPlainColour(0xCC, 0xCC, 0xCC);
-
-void Wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000)
-{
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        if (condition()) {
-            return true;
-        }
-        Wait(10);
-    }
-    return condition();
-}
-
-WinAdvancedTestWidget* OpenAdvancedDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<WinAdvancedTestWidget*>(widget); dialog != nullptr && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
 
 QString Tag(int page)
 {
@@ -226,7 +203,7 @@ public:
     {
         if (event->type() == QEvent::User) {
             ++count;
-            watchedOther |= watched != OpenAdvancedDialog();
+            watchedOther |= watched != OpenDialog<WinAdvancedTestWidget>();
         }
         return false;
     }
@@ -410,7 +387,7 @@ protected:
     {
         KeyboardWidgetWrapper<WinAdvancedTestWidget> wrapper(nullptr, nullptr);
         QTimer::singleShot(0, [&] {
-            WinAdvancedTestWidget* dialog = OpenAdvancedDialog();
+            WinAdvancedTestWidget* dialog = OpenDialog<WinAdvancedTestWidget>();
             if (dialog == nullptr || !WaitFor([this] { return m_input->IsKeyboardGrabbedElsewhere(); })) {
                 ADD_FAILURE() << "the dialog did not take the keyboard";
                 if (dialog != nullptr) {
@@ -674,13 +651,13 @@ TEST_F(AdvancedDialogGuiTest, EscapeAndAltF4LeaveTheDialogOpenAndCapsLockStillLo
     bool unlockedInDialog = false;
     const int32_t code = RunDialog([&](WinAdvancedTestWidget& dialog) {
         Tap("ESC");
-        openAfterEscape = OpenAdvancedDialog() == &dialog;
+        openAfterEscape = OpenDialog<WinAdvancedTestWidget>() == &dialog;
         Hold("LALT", "FK04");
         // Without a window manager on the server, Alt+F4 reaches nobody but the dialog; the
         // close request a window manager would send for it is sent here.
         AskWindowToClose(dialog.windowHandle()->winId());
         Wait(100);
-        openAfterAltF4 = OpenAdvancedDialog() == &dialog;
+        openAfterAltF4 = OpenDialog<WinAdvancedTestWidget>() == &dialog;
         Tap("CAPS");
         lockedInDialog = ServerCapsLocked();
         capsMarked = IsMarked(KeyButton(dialog, kKoraPage, 20));
@@ -780,34 +757,12 @@ class AdvancedTestRunGuiTest : public AdvancedDialogGuiTest {
 protected:
     uint32_t RunTest(const std::function<void(WinAdvancedTestWidget&, HostExecution&)>& script)
     {
-        fakehwkit::SetFlag(9, 1);
-        KeyboardComponent keyboard("0", m_machine.Platform());
-        std::unique_ptr<HostExecution> execution;
-        HostExecution::Callbacks callbacks;
-        callbacks.onInputRequest = [&](InputRequest& request) {
-            QMetaObject::invokeMethod(
-                qApp,
-                [&] {
-                    QTimer::singleShot(0, [&] {
-                        WinAdvancedTestWidget* dialog = OpenAdvancedDialog();
-                        if (dialog == nullptr || !WaitFor([this] { return m_input->IsKeyboardGrabbedElsewhere(); })) {
-                            ADD_FAILURE() << "no dialog with the keyboard";
-                            return;
-                        }
-                        script(*dialog, *execution);
-                        CloseIfLeftOpen(dialog);
-                    });
-                    request.answer = static_cast<uint32_t>(request.widgetWrapper->Execute(nullptr, nullptr, 0));
-                    m_answer = request.answer;
-                },
-                Qt::BlockingQueuedConnection);
-        };
-        execution = std::make_unique<HostExecution>(&keyboard, true, callbacks);
         AdvancedTest test(ObjectId(10, 1, 4));
-        const corvo::hosts::RunOutcome outcome = corvo::hosts::RunOnWorkerThread(
-            test, *execution, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
-        m_record = execution->Record();
-        return outcome.result;
+        const corvo::gui_testing::InteractiveRun run = corvo::gui_testing::RunInteractiveTest<WinAdvancedTestWidget>(
+            test, m_machine, *m_input, script, CloseIfLeftOpen);
+        m_record = run.record;
+        m_answer = run.answer;
+        return run.result;
     }
 
     keyboardtest::ScriptedMachine m_machine;
@@ -847,12 +802,12 @@ TEST_F(AdvancedTestRunGuiTest, StrictModePassesOnTheLastKeyOfThePage)
         ASSERT_TRUE(unpressable.empty()) << "keys no X keycode of this server gives";
         for (std::size_t key = 0; key + 1 < keyNames.size(); ++key) {
             Tap(keyNames[key]);
-            if (OpenAdvancedDialog() != &dialog) {
+            if (OpenDialog<WinAdvancedTestWidget>() != &dialog) {
                 ADD_FAILURE() << "the dialog closed after " << key + 1 << " keys, at " << keyNames[key];
                 return;
             }
         }
-        openBeforeLast = OpenAdvancedDialog() == &dialog;
+        openBeforeLast = OpenDialog<WinAdvancedTestWidget>() == &dialog;
         countedBeforeLast = MarkedCount(dialog, kKoraPage);
         Tap(keyNames.back());
         closedAfterLast = WaitFor([&dialog] { return !dialog.isVisible(); }, 500);
@@ -889,7 +844,7 @@ TEST_F(AdvancedTestRunGuiTest, SystemEventsEndTheDialogOnlyWhenTheyCount)
             execution.RaiseSystemEvents(row.events);
             // Three polls of the event source.
             Wait(1000);
-            openAfterEvent = OpenAdvancedDialog() == &dialog;
+            openAfterEvent = OpenDialog<WinAdvancedTestWidget>() == &dialog;
             if (openAfterEvent) {
                 Click(dialog.findChild<QPushButton*>("keyboard_advanced_test_button_yes"));
             }

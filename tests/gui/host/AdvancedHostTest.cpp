@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "AdvancedKeys.h"
+#include "EventLoopWait.h"
 #include "SyntheticInput.h"
 #include "XvfbServer.h"
 #include "advanced/AdvancedTestWidget.h"
@@ -31,29 +32,13 @@
 namespace {
 
 using corvo::gui_testing::SyntheticInput;
+using corvo::gui_testing::Wait;
+using corvo::gui_testing::WaitFor;
 using corvo::gui_testing::TestDisplay;
 
 constexpr uint8_t kLeftButton = 1;
 constexpr int kDialogWidth = 908;
 constexpr int kDialogHeight = 450;
-
-void Wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    for (int waited = 0; waited < milliseconds; waited += 20) {
-        if (condition()) {
-            return true;
-        }
-        Wait(20);
-    }
-    return condition();
-}
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

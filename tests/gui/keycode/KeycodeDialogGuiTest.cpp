@@ -19,7 +19,9 @@
 #include <memory>
 #include <string>
 
+#include "EventLoopWait.h"
 #include "HostExecution.h"
+#include "InteractiveTestRun.h"
 #include "KeyboardFixture.h"
 #include "SyntheticInput.h"
 #include "TestRunner.h"
@@ -35,39 +37,14 @@
 
 namespace {
 
+using corvo::gui_testing::OpenDialog;
 using corvo::gui_testing::SyntheticInput;
+using corvo::gui_testing::Wait;
+using corvo::gui_testing::WaitFor;
 using corvo::gui_testing::TestDisplay;
 using corvo::hosts::HostExecution;
 
 constexpr uint8_t kLeftButton = 1;
-
-void Wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000)
-{
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        if (condition()) {
-            return true;
-        }
-        Wait(10);
-    }
-    return condition();
-}
-
-WinKeycodeTestWidget* OpenKeycodeDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<WinKeycodeTestWidget*>(widget); dialog != nullptr && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
 
 // A second X client with the input focus, watching for any key that reaches it.
 class KeyWitness {
@@ -187,7 +164,7 @@ protected:
         KeyboardWidgetWrapper<WinKeycodeTestWidget> wrapper(execution,
                                                             execution ? execution->GetSystemEventSource() : nullptr);
         QTimer::singleShot(0, [&] {
-            WinKeycodeTestWidget* dialog = OpenKeycodeDialog();
+            WinKeycodeTestWidget* dialog = OpenDialog<WinKeycodeTestWidget>();
             if (dialog == nullptr || !WaitFor([this] { return m_input->IsKeyboardGrabbedElsewhere(); })) {
                 ADD_FAILURE() << "the dialog did not take the keyboard";
                 if (dialog != nullptr) {
@@ -252,7 +229,7 @@ TEST_F(KeycodeDialogGuiTest, EscapeKeepsTheDialogAndControlReachesNoOtherClient)
     const int32_t code = RunDialog([&](WinKeycodeTestWidget& dialog) {
         witness.TakeFocus();
         Tap("ESC");
-        openAfterEscape = OpenKeycodeDialog() == &dialog;
+        openAfterEscape = OpenDialog<WinKeycodeTestWidget>() == &dialog;
         Hold("LCTL", "AC01");
         afterControlA = LastKey(&dialog);
         Hold("LALT", "FK04");
@@ -331,32 +308,11 @@ class KeycodeTestRunGuiTest : public KeycodeDialogGuiTest {
 protected:
     uint32_t RunTest(const std::function<void(WinKeycodeTestWidget&, HostExecution&)>& script)
     {
-        fakehwkit::SetFlag(9, 1);
-        KeyboardComponent keyboard("0", m_machine.Platform());
-        std::unique_ptr<HostExecution> execution;
-        HostExecution::Callbacks callbacks;
-        callbacks.onInputRequest = [&](InputRequest& request) {
-            QMetaObject::invokeMethod(
-                qApp,
-                [&] {
-                    QTimer::singleShot(0, [&] {
-                        WinKeycodeTestWidget* dialog = OpenKeycodeDialog();
-                        if (dialog == nullptr || !WaitFor([this] { return m_input->IsKeyboardGrabbedElsewhere(); })) {
-                            ADD_FAILURE() << "no dialog with the keyboard";
-                            return;
-                        }
-                        script(*dialog, *execution);
-                    });
-                    request.answer = static_cast<uint32_t>(request.widgetWrapper->Execute(nullptr, nullptr, 0));
-                },
-                Qt::BlockingQueuedConnection);
-        };
-        execution = std::make_unique<HostExecution>(&keyboard, true, callbacks);
         KeycodeVerificationTest test(ObjectId(10, 1, 3));
-        const corvo::hosts::RunOutcome outcome = corvo::hosts::RunOnWorkerThread(
-            test, *execution, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
-        m_record = execution->Record();
-        return outcome.result;
+        const corvo::gui_testing::InteractiveRun run =
+            corvo::gui_testing::RunInteractiveTest<WinKeycodeTestWidget>(test, m_machine, *m_input, script);
+        m_record = run.record;
+        return run.result;
     }
 
     keyboardtest::ScriptedMachine m_machine;

@@ -41,19 +41,6 @@ public:
     uint32_t value = 0;
 };
 
-// Counts the marking passes the dialog announces to the host's filter.
-class UserEventCounter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::User) {
-            ++count;
-        }
-        return false;
-    }
-    int count = 0;
-};
-
 // The codes a page's key buttons carry, in form order, without the ignored keys.
 std::vector<int> CodesOnPage(QWidget* dialog, int page)
 {
@@ -147,7 +134,7 @@ protected:
     QTemporaryDir m_folder;
     QString m_previousFolder;
     FixedSystemEvents m_events;
-    UserEventCounter m_counter;
+    keycodetest::UserEventCounter m_counter;
     std::unique_ptr<WinAdvancedTestWidget> m_dialog;
 };
 

@@ -2,6 +2,9 @@
 // key state.
 #pragma once
 
+#include <QEvent>
+#include <QObject>
+
 #include <map>
 #include <memory>
 
@@ -68,6 +71,20 @@ public:
     bool IsToggled(uint8_t code) override { return (Fakes().keys[code] & 0x01) != 0; }
     std::optional<corvo::platform::PointerPosition> ReadPointerPosition() override { return std::nullopt; }
     bool SynthesizeKeyRelease(uint8_t) override { return false; }
+};
+
+// Counts the user events a dialog posts (one per key shown or marking pass), as a host's filter
+// would, and lets every event through.
+class UserEventCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::User) {
+            ++count;
+        }
+        return false;
+    }
+    int count = 0;
 };
 
 // Installs the fakes for every dialog built afterwards and clears their shared state.

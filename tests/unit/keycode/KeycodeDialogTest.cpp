@@ -70,19 +70,6 @@ QString Translated(const char* key)
     return QString::fromStdString(corvo::keyboard::TranslateKey(corvo::keyboard::kContextKeyboard, key));
 }
 
-// Counts the user events the dialog posts for each key it shows, as a host's filter would.
-class UserEventCounter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::User) {
-            ++count;
-        }
-        return false;
-    }
-    int count = 0;
-};
-
 class KeycodeDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { keycodetest::InstallFakes(); }
@@ -105,7 +92,7 @@ protected:
         return wrapper.Execute(nullptr, &m_events, 0);
     }
 
-    UserEventCounter m_events;
+    keycodetest::UserEventCounter m_events;
 };
 
 struct AnswerRow {
