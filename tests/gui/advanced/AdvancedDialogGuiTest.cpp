@@ -678,6 +678,43 @@ TEST_F(AdvancedDialogGuiTest, EscapeAndAltF4LeaveTheDialogOpenAndCapsLockStillLo
     EXPECT_FALSE(m_input->IsKeyboardGrabbedElsewhere()) << "the grab outlived the dialog";
 }
 
+TEST_F(AdvancedDialogGuiTest, TheHeaderDragsTheDialogAndTheBodyDoesNot)
+{
+    QPoint start;
+    QPoint afterHeaderDrag;
+    QPoint afterBodyDrag;
+    const QPoint delta(60, 40);
+    RunDialog([&](WinAdvancedTestWidget& dialog) {
+        // A person's drag: press, move in steps, release.
+        auto drag = [this, delta](QPoint from) {
+            m_input->MovePointer(from.x(), from.y());
+            Wait(50);
+            m_input->PressButton(kLeftButton);
+            Wait(50);
+            for (int step = 1; step <= 4; ++step) {
+                m_input->MovePointer(from.x() + delta.x() * step / 4, from.y() + delta.y() * step / 4);
+                Wait(40);
+            }
+            m_input->ReleaseButton(kLeftButton);
+            Wait(100);
+        };
+        start = dialog.pos();
+        QWidget* header = dialog.findChild<QWidget*>("keyboard_advanced_test_widget_header");
+        ASSERT_NE(header, nullptr);
+        drag(header->mapToGlobal(QPoint(header->width() / 2, header->height() / 2)));
+        WaitFor([&] { return dialog.pos() == start + delta; }, 1000);
+        afterHeaderDrag = dialog.pos();
+
+        QWidget* body = dialog.findChild<QWidget*>("keyboard_advanced_test_label_user_request");
+        ASSERT_NE(body, nullptr);
+        drag(body->mapToGlobal(body->rect().center()));
+        afterBodyDrag = dialog.pos();
+        dialog.findChild<QPushButton*>("keyboard_advanced_test_button_yes")->click();
+    });
+    EXPECT_EQ(afterHeaderDrag, start + delta);
+    EXPECT_EQ(afterBodyDrag, afterHeaderDrag);
+}
+
 TEST_F(AdvancedDialogGuiTest, EveryLayoutPictureIsSaved)
 {
     // The pictures in docs/ come from here.
