@@ -11,6 +11,8 @@
 #include <QSpacerItem>
 #include <QStackedWidget>
 #include <QTranslator>
+#include <QUiLoader>
+#include <QFile>
 
 #include <algorithm>
 #include <climits>
@@ -842,4 +844,30 @@ INSTANTIATE_TEST_SUITE_P(Pages, AdvancedTestFormPageTest, ::testing::Range(0, kP
                          });
 
 } // namespace
+// Qt Designer reads forms with the same loader: the form it opens must be the form the build
+// compiles, widget for widget.
+TEST_F(AdvancedTestFormTest, DesignersLoaderReadsTheSameWidgetTree)
+{
+    QFile file(QStringLiteral(ADVANCED_FORM_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QUiLoader loader;
+    std::unique_ptr<QWidget> loaded(loader.load(&file));
+    ASSERT_NE(loaded, nullptr) << loader.errorString().toStdString();
+    EXPECT_TRUE(loader.errorString().isEmpty()) << loader.errorString().toStdString();
+
+    auto tree = [](const QWidget& root) {
+        std::multiset<std::string> widgets;
+        for (const QWidget* widget : root.findChildren<QWidget*>()) {
+            if (!widget->objectName().isEmpty()) {
+                widgets.insert(std::string(widget->metaObject()->className()) + " " +
+                               widget->objectName().toStdString());
+            }
+        }
+        return widgets;
+    };
+    const std::multiset<std::string> compiled = tree(*dialog_);
+    EXPECT_GT(compiled.size(), 1200u);
+    EXPECT_EQ(tree(*loaded), compiled);
+}
+
 } // namespace corvo::advanced
