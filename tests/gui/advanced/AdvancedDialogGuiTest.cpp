@@ -16,7 +16,6 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -36,6 +35,7 @@
 #include "HostExecution.h"
 #include "KeyboardFixture.h"
 #include "EventLoopWait.h"
+#include "InstalledCatalogue.h"
 #include "InteractiveTestRun.h"
 #include "SyntheticInput.h"
 #include "TestRunner.h"
@@ -253,16 +253,9 @@ class AdvancedDialogGuiTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_translator = std::make_unique<QTranslator>();
-        if (s_translator->load(QStringLiteral(KEYBOARD_QM_FILE))) {
-            QCoreApplication::installTranslator(s_translator.get());
-        }
+        s_catalogue = std::make_unique<corvo::gui_testing::InstalledCatalogue>(QStringLiteral(KEYBOARD_QM_FILE));
     }
-    static void TearDownTestSuite()
-    {
-        QCoreApplication::removeTranslator(s_translator.get());
-        s_translator.reset();
-    }
+    static void TearDownTestSuite() { s_catalogue.reset(); }
 
     void SetUp() override
     {
@@ -404,10 +397,10 @@ protected:
     std::unique_ptr<SyntheticInput> m_input;
     QTemporaryDir m_work;
     QString m_previousFolder;
-    static std::unique_ptr<QTranslator> s_translator;
+    static std::unique_ptr<corvo::gui_testing::InstalledCatalogue> s_catalogue;
 };
 
-std::unique_ptr<QTranslator> AdvancedDialogGuiTest::s_translator;
+std::unique_ptr<corvo::gui_testing::InstalledCatalogue> AdvancedDialogGuiTest::s_catalogue;
 
 TEST_F(AdvancedDialogGuiTest, KeyPressMarksItsKeyOnceAndEachPassNotifiesTheHost)
 {

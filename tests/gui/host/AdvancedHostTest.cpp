@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 
 #include <xcb/xcb.h>
 
@@ -23,6 +22,7 @@
 
 #include "AdvancedKeys.h"
 #include "EventLoopWait.h"
+#include "InstalledCatalogue.h"
 #include "SyntheticInput.h"
 #include "XvfbServer.h"
 #include "advanced/AdvancedTestWidget.h"
@@ -78,11 +78,7 @@ struct DialogLayout {
 template <typename Dialog>
 DialogLayout LayoutOf(const char* objectName)
 {
-    QTranslator translator;
-    const bool translated = translator.load(QStringLiteral(KEYBOARD_QM_FILE));
-    if (translated) {
-        QCoreApplication::installTranslator(&translator);
-    }
+    const corvo::gui_testing::InstalledCatalogue catalogue(QStringLiteral(KEYBOARD_QM_FILE));
     DialogLayout layout;
     {
         Dialog dialog(nullptr, nullptr, nullptr, 0);
@@ -92,9 +88,6 @@ DialogLayout LayoutOf(const char* objectName)
         if (auto* button = dialog.template findChild<QPushButton*>(objectName)) {
             layout.button = button->mapTo(&dialog, button->rect().center());
         }
-    }
-    if (translated) {
-        QCoreApplication::removeTranslator(&translator);
     }
     return layout;
 }

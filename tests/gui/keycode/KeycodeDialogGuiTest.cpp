@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTranslator>
 
 #include <xcb/xcb.h>
 
@@ -20,6 +19,7 @@
 #include <string>
 
 #include "EventLoopWait.h"
+#include "InstalledCatalogue.h"
 #include "HostExecution.h"
 #include "InteractiveTestRun.h"
 #include "KeyboardFixture.h"
@@ -89,16 +89,9 @@ class KeycodeDialogGuiTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_translator = std::make_unique<QTranslator>();
-        if (s_translator->load(QStringLiteral(KEYBOARD_QM_FILE))) {
-            QCoreApplication::installTranslator(s_translator.get());
-        }
+        s_catalogue = std::make_unique<corvo::gui_testing::InstalledCatalogue>(QStringLiteral(KEYBOARD_QM_FILE));
     }
-    static void TearDownTestSuite()
-    {
-        QCoreApplication::removeTranslator(s_translator.get());
-        s_translator.reset();
-    }
+    static void TearDownTestSuite() { s_catalogue.reset(); }
 
     void SetUp() override
     {
@@ -178,10 +171,10 @@ protected:
     }
 
     std::unique_ptr<SyntheticInput> m_input;
-    static std::unique_ptr<QTranslator> s_translator;
+    static std::unique_ptr<corvo::gui_testing::InstalledCatalogue> s_catalogue;
 };
 
-std::unique_ptr<QTranslator> KeycodeDialogGuiTest::s_translator;
+std::unique_ptr<corvo::gui_testing::InstalledCatalogue> KeycodeDialogGuiTest::s_catalogue;
 
 TEST_F(KeycodeDialogGuiTest, LettersShiftCapsLockAndNamedKeys)
 {
