@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/KeyPointerState.h"
+#include "utils/TableView.h"
 
 namespace corvo::keycode {
 
@@ -16,13 +17,7 @@ struct KeyTableEntry {
     const char* description;  // a message key or an English text; both go through translation
 };
 
-template <typename Row>
-struct TableView {
-    const Row* first;
-    std::size_t count;
-    const Row* begin() const { return first; }
-    const Row* end() const { return first + count; }
-};
+using corvo::utils::TableView;
 
 struct KeyRow {
     std::string name;

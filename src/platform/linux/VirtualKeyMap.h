@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "utils/TableView.h"
+
 struct xkb_keymap;
 
 namespace corvo::platform {
@@ -58,14 +60,7 @@ struct KeysymKey {
     uint8_t virtualKey;
 };
 
-// A read-only view of one of the constant tables, for range-for.
-template <typename Row>
-struct TableView {
-    const Row* first;
-    std::size_t count;
-    const Row* begin() const { return first; }
-    const Row* end() const { return first + count; }
-};
+using corvo::utils::TableView;
 
 class VirtualKeyMap {
 public:
