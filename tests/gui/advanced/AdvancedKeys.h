@@ -1,15 +1,24 @@
-// The keys behind the advanced dialog's buttons, for tests that press them through XTest: the
-// virtual-key code a button's name carries, and the key of a US keyboard that gives that code.
+// The advanced dialog's key buttons for tests: the virtual-key code a button's name carries, the key
+// of a US keyboard that gives that code, what the dialog shows and counts, and its config.ini folder.
 #pragma once
 
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
-#include <QString>
-#include <QStringList>
+#include <QStackedWidget>
+#include <QTemporaryDir>
 
-#include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
+
+#include "advanced/AdvancedTestSettings.h"
+#include "advanced/AdvancedTestWidget.h"
+#include "advanced/LayoutCatalogue.h"
 
 namespace corvo::gui_testing {
 
@@ -19,16 +28,13 @@ inline std::optional<int> VirtualKeyInButtonName(const QString& objectName)
 {
     static const QRegularExpression code(QStringLiteral("_W(\\d+)_"));
     const QRegularExpressionMatch match = code.match(objectName);
-    if (!match.hasMatch()) {
-        return std::nullopt;
-    }
-    return match.captured(1).toInt();
+    return match.hasMatch() ? std::optional<int>(match.captured(1).toInt()) : std::nullopt;
 }
 
-// The XKB key name of the key that gives each virtual-key code on a US 105-key keyboard,
-// transcribed from the published virtual-key list rather than taken from the module's own
+// The XKB name of the key that gives the virtual-key code on a US 105-key keyboard, empty when none
+// does; transcribed from the published virtual-key list rather than taken from the module's own
 // translation, so that a wrong translation shows as a key that does not light up.
-inline const std::map<int, std::string>& UsKeyNamesByVirtualKey()
+inline std::string UsKeyNameOf(int virtualKey)
 {
     static const std::map<int, std::string> names = [] {
         std::map<int, std::string> table{
@@ -41,31 +47,20 @@ inline const std::map<int, std::string>& UsKeyNamesByVirtualKey()
             {188, "AB08"}, {189, "AE11"}, {190, "AB09"}, {191, "AB10"}, {192, "TLDE"}, {219, "AD11"},
             {220, "BKSL"}, {221, "AD12"}, {222, "AC11"}, {226, "LSGT"},
         };
-        const char* digits[] = {"AE10", "AE01", "AE02", "AE03", "AE04", "AE05", "AE06", "AE07", "AE08", "AE09"};
         for (int digit = 0; digit < 10; ++digit) {
-            table['0' + digit] = digits[digit];
+            table['0' + digit] = digit == 0 ? "AE10" : "AE0" + std::to_string(digit);
             table[96 + digit] = "KP" + std::to_string(digit);
         }
-        const char* letters[] = {"AC01", "AB05", "AB03", "AC03", "AD03", "AC04", "AC05", "AC06", "AD08",
-                                 "AC07", "AC08", "AC09", "AB07", "AB06", "AD09", "AD10", "AD01", "AD04",
-                                 "AC02", "AD05", "AD07", "AB04", "AD02", "AB02", "AD06", "AB01"};
-        for (int letter = 0; letter < 26; ++letter) {
-            table['A' + letter] = letters[letter];
+        for (const auto& [letters, row] : {std::pair{"QWERTYUIOP", "AD"}, {"ASDFGHJKL", "AC"}, {"ZXCVBNM", "AB"}}) {
+            for (int column = 0; letters[column] != '\0'; ++column) {
+                table[letters[column]] = row + std::string(column < 9 ? "0" : "") + std::to_string(column + 1);
+            }
         }
-        for (int function = 0; function < 12; ++function) {
-            char name[8];
-            std::snprintf(name, sizeof name, "FK%02d", function + 1);
-            table[112 + function] = name;
+        for (int function = 1; function <= 12; ++function) {
+            table[111 + function] = (function < 10 ? "FK0" : "FK") + std::to_string(function);
         }
         return table;
     }();
-    return names;
-}
-
-// Empty when no key of a US keyboard gives the code.
-inline std::string UsKeyNameOf(int virtualKey)
-{
-    const auto& names = UsKeyNamesByVirtualKey();
     const auto found = names.find(virtualKey);
     return found == names.end() ? std::string() : found->second;
 }
@@ -82,3 +77,97 @@ inline QStringList KeyButtonNamesInForm(const QString& formText, const QString& 
 }
 
 } // namespace corvo::gui_testing
+
+namespace advancedtest {
+
+namespace catalogue = corvo::advanced;
+using corvo::gui_testing::VirtualKeyInButtonName;
+
+inline constexpr char kMarkedStyle[] = "background-color: #18A0FB;color: black;border-style: initial;font: 10px";
+
+template <typename T = QPushButton>
+T* Child(QWidget& dialog, const char* name)
+{
+    return dialog.findChild<T*>(QString::fromLatin1(name));
+}
+inline QStackedWidget* Pages(QWidget& dialog)
+{
+    return Child<QStackedWidget>(dialog, catalogue::kStackedWidgetName);
+}
+inline QComboBox* DropDown(QWidget& dialog)
+{
+    return Child<QComboBox>(dialog, "keyboard_advanced_test_drop_down");
+}
+inline const catalogue::LayoutPage& Layout(int page)
+{
+    return catalogue::kLayoutPages[static_cast<std::size_t>(page)];
+}
+
+// The key button of a page that carries the code; null when the page has none.
+inline QPushButton* KeyButton(QWidget& dialog, int page, int code)
+{
+    for (QPushButton* button : Pages(dialog)->widget(page)->findChildren<QPushButton*>()) {
+        if (VirtualKeyInButtonName(button->objectName()) == code) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+// The painted key buttons of every page; with a code, the key buttons of that code instead.
+inline std::set<QString> Marked(QWidget& dialog, std::optional<int> code = std::nullopt)
+{
+    std::set<QString> names;
+    for (QPushButton* button : Pages(dialog)->findChildren<QPushButton*>()) {
+        if (code ? VirtualKeyInButtonName(button->objectName()) == code : button->styleSheet() == kMarkedStyle) {
+            names.insert(button->objectName());
+        }
+    }
+    return names;
+}
+
+// The keys counted on each page beyond those a reset leaves (its ignored keys and illustration key).
+inline std::vector<int> CountedBeyondReset(const AdvancedTestWidget& dialog)
+{
+    std::vector<int> counted;
+    for (const auto& [page, progress] : dialog.Progress()) {
+        counted.push_back(-Layout(page).ignoredKeys - 1);
+        for (const auto& [name, marked] : progress) {
+            counted.back() += marked ? 1 : 0;
+        }
+    }
+    return counted;
+}
+inline std::vector<int> Counted(int page = 0, int keys = 0)
+{
+    std::vector<int> counted(catalogue::kPageCount, 0);
+    counted[static_cast<std::size_t>(page)] = keys;
+    return counted;
+}
+
+// A working folder of the case's own, where dialogs read config.ini, with the settings read afresh.
+class ConfigFolder {
+public:
+    ConfigFolder() : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(m_folder.path());
+        catalogue::ResetAdvancedTestSettings();
+    }
+    ~ConfigFolder()
+    {
+        QDir::setCurrent(m_previous);
+        catalogue::ResetAdvancedTestSettings();
+    }
+
+    bool Write(const char* text)
+    {
+        QFile file(m_folder.filePath(QStringLiteral("config.ini")));
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) >= 0;
+    }
+
+private:
+    QString m_previous;
+    QTemporaryDir m_folder;
+};
+
+} // namespace advancedtest

@@ -20,10 +20,7 @@ inline void Wait(int milliseconds)
 // True as soon as the condition holds, false if it still does not after the time given.
 inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000)
 {
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        if (condition()) {
-            return true;
-        }
+    for (int waited = 0; waited < milliseconds && !condition(); waited += 10) {
         Wait(10);
     }
     return condition();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QString>
 #include <QTranslator>
 
 namespace corvo::gui_testing {
@@ -11,8 +10,8 @@ namespace corvo::gui_testing {
 class InstalledCatalogue {
 public:
     explicit InstalledCatalogue(const QString& qmFile)
+        : m_installed(m_translator.load(qmFile) && QCoreApplication::installTranslator(&m_translator))
     {
-        m_installed = m_translator.load(qmFile) && QCoreApplication::installTranslator(&m_translator);
     }
     ~InstalledCatalogue()
     {
@@ -25,7 +24,7 @@ public:
 
 private:
     QTranslator m_translator;
-    bool m_installed = false;
+    bool m_installed;
 };
 
 } // namespace corvo::gui_testing

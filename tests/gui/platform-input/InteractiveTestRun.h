@@ -4,13 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMetaObject>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
-
 #include "EventLoopWait.h"
 #include "HostExecution.h"
 #include "KeyboardFixture.h"
@@ -43,24 +36,21 @@ InteractiveRun RunInteractiveTest(Test& test, keyboardtest::ScriptedMachine& mac
     std::unique_ptr<corvo::hosts::HostExecution> execution;
     corvo::hosts::HostExecution::Callbacks callbacks;
     callbacks.onInputRequest = [&](InputRequest& request) {
-        QMetaObject::invokeMethod(
-            qApp,
-            [&] {
-                QTimer::singleShot(0, [&] {
-                    Dialog* dialog = OpenDialog<Dialog>();
-                    if (dialog == nullptr || !WaitFor([&input] { return input.IsKeyboardGrabbedElsewhere(); })) {
-                        ADD_FAILURE() << "no dialog with the keyboard";
-                        return;
-                    }
-                    script(*dialog, *execution);
-                    if (afterScript) {
-                        afterScript(dialog);
-                    }
-                });
-                request.answer = static_cast<uint32_t>(request.widgetWrapper->Execute(nullptr, nullptr, 0));
-                run.answer = request.answer;
-            },
-            Qt::BlockingQueuedConnection);
+        const auto showAndDrive = [&] {
+            QTimer::singleShot(0, [&] {
+                Dialog* dialog = OpenDialog<Dialog>();
+                if (dialog == nullptr || !WaitFor([&input] { return input.IsKeyboardGrabbedElsewhere(); })) {
+                    ADD_FAILURE() << "no dialog with the keyboard";
+                    return;
+                }
+                script(*dialog, *execution);
+                if (afterScript) {
+                    afterScript(dialog);
+                }
+            });
+            run.answer = request.answer = static_cast<uint32_t>(request.widgetWrapper->Execute(nullptr, nullptr, 0));
+        };
+        QMetaObject::invokeMethod(qApp, showAndDrive, Qt::BlockingQueuedConnection);
     };
     execution = std::make_unique<corvo::hosts::HostExecution>(&keyboard, true, callbacks);
     const corvo::hosts::RunOutcome outcome = corvo::hosts::RunOnWorkerThread(

@@ -22,11 +22,11 @@ public:
     // The keycode of a key by its XKB name ("AC01", "LFSH") in the server's current keymap; 0 when
     // the keymap has no such key.
     uint8_t KeycodeOf(const std::string& keyName);
-    void PressKey(uint8_t keycode);
-    void ReleaseKey(uint8_t keycode);
-    void PressButton(uint8_t button);
-    void ReleaseButton(uint8_t button);
-    void MovePointer(int x, int y);
+    void PressKey(uint8_t keycode) { FakeInput(2, keycode); }
+    void ReleaseKey(uint8_t keycode) { FakeInput(3, keycode); }
+    void PressButton(uint8_t button) { FakeInput(4, button); }
+    void ReleaseButton(uint8_t button) { FakeInput(5, button); }
+    void MovePointer(int x, int y) { FakeInput(6, 0, x, y); }
     // Switches a keyboard indicator by its name ("Scroll Lock"), as xset led does.
     void SetIndicator(const std::string& name, bool on);
     // Locks the layout (XKB group) with the given index.
@@ -38,6 +38,8 @@ public:
     bool IsKeyboardGrabbedElsewhere();
 
 private:
+    // type is the core event code: KeyPress 2, KeyRelease 3, ButtonPress 4, ButtonRelease 5,
+    // MotionNotify 6.
     void FakeInput(uint8_t type, uint8_t detail, int x = 0, int y = 0);
     void Synchronise();
 

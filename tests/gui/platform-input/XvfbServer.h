@@ -5,12 +5,13 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace corvo::gui_testing {
 
 class XvfbServer {
 public:
-    ~XvfbServer();
+    ~XvfbServer() { Stop(); }
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
@@ -24,7 +25,7 @@ public:
     void Stop();
 
 private:
-    XvfbServer(pid_t process, std::string displayName);
+    XvfbServer(pid_t process, std::string displayName) : m_process(process), m_displayName(std::move(displayName)) {}
 
     pid_t m_process;
     std::string m_displayName;

@@ -1,173 +1,222 @@
-// Calls the loaded libkeyboard.so through the host's independently declared view of its interfaces.
+// Calls the loaded libkeyboard.so through a host's view of its interfaces, written from the slot
+// tables alone and sharing no header with the module: a changed slot order or argument passing
+// shows up as a wrong answer.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
+#include <cstdint>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "HostView.h"
+// The host's side (the execution context and its sinks) is only named: with no execution the tests
+// return before using it.
+class ExecutionContext;
+
+// Module side, called by the host; never destroyed by it.
+namespace hostview {
+
+class SystemComponent;
+
+struct ObjectId {
+    uint16_t module;
+    uint32_t group;
+    uint32_t index;
+    uint64_t key;
+};
+struct IdLess {
+    bool operator()(const ObjectId& a, const ObjectId& b) const { return a.key < b.key; }
+};
+struct NameEntry {
+    std::string shortName, longName;
+    uint32_t selectorKind;
+};
+struct HostRecord {
+    std::string texts[5];
+    uint64_t number;
+    std::string text;
+    uint32_t first, second;
+};
+using Names = std::map<ObjectId, NameEntry, IdLess>;
+using Parameters = std::map<int32_t, std::string>;
+
+struct Test {
+    virtual ~Test() = default;
+    virtual bool IsApplicable(SystemComponent* device) = 0;
+    virtual uint32_t Run(ExecutionContext* execution) = 0;
+    virtual bool IsInteractive() = 0;
+    virtual bool Slot4() = 0;
+    virtual std::vector<std::string> Slot5() = 0;
+    virtual void Slot6(HostRecord record) = 0;
+    virtual std::vector<std::string> Slot7() = 0;
+    virtual bool Slot8() = 0;
+    virtual bool Slot9() = 0;
+    virtual bool SetConfiguration(std::map<std::string, std::map<std::string, std::string>> configuration) = 0;
+    virtual void Slot11() = 0;
+    ObjectId identifier;
+};
+
+struct Diagnostic {
+    virtual ~Diagnostic() = default;
+    virtual ObjectId GetIdentifier() = 0;
+    virtual uint64_t GetTestCount() = 0;
+    virtual Test* GetTest(uint32_t index) = 0;
+    virtual Test* FindTest(ObjectId identifier) = 0;
+};
+
+struct Resource {
+    virtual ~Resource() = default;
+    virtual uint64_t GetHostValue() = 0;
+    virtual std::string GetDiagnosticName(const ObjectId& identifier) = 0;
+    virtual std::string GetTestName(const ObjectId& identifier) = 0;
+    virtual std::string GetDiagnosticDescription(const ObjectId& identifier) = 0;
+    virtual std::string GetTestDescription(const ObjectId& identifier) = 0;
+    virtual std::string GetHelpText() = 0;
+    virtual std::string GetModuleName() = 0;
+    virtual std::string GetShortName() = 0;
+    virtual Names GetTestCommandNames() = 0;
+    virtual Names GetDiagnosticCommandNames() = 0;
+    virtual Parameters GetParameters() = 0;
+    virtual void SetParameters(const Parameters& parameters) = 0;
+};
+
+struct Module {
+    virtual ~Module() = default;
+    virtual Diagnostic* GetDiagnostic(uint32_t index) = 0;
+    virtual uint64_t GetDiagnosticCount() = 0;
+    virtual Resource* GetResource() = 0;
+    virtual void* GetComponentManager() = 0;
+    virtual void* GetExtraEntry(uint32_t index) = 0;
+    virtual uint64_t GetExtraEntryCount() = 0;
+    virtual void* GetExtraObject() = 0;
+    virtual bool Slot8() = 0;
+};
+
+struct Version {
+    virtual ~Version() = default;
+    virtual uint32_t GetMajor() = 0;
+    virtual uint32_t GetMinor() = 0;
+    virtual uint32_t GetRevision() = 0;
+    virtual uint32_t GetBuild() = 0;
+};
+
+// The key is packed from the numbers before they are masked.
+ObjectId Id(uint16_t module, uint32_t group, uint32_t index)
+{
+    const uint64_t key = (uint64_t(module) << 48) | (uint64_t(group) << 24) | index;
+    return ObjectId{module, group & 0xFFFFFFu, index & 0xFFFFFFu, key};
+}
+
+} // namespace hostview
 
 namespace {
 
 using namespace hostview;
 
-class AbiTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_handle = dlopen(KEYBOARD_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(m_handle, nullptr) << dlerror();
-        m_get = reinterpret_cast<Module* (*)()>(dlsym(m_handle, "GetModuleInterfaceInstance"));
-        m_release = reinterpret_cast<void (*)()>(dlsym(m_handle, "ReleaseModuleInterfaceInstance"));
-        m_version = reinterpret_cast<Version* (*)()>(dlsym(m_handle, "GetProductVersion"));
-        ASSERT_NE(m_get, nullptr);
-        ASSERT_NE(m_release, nullptr);
-        ASSERT_NE(m_version, nullptr);
-    }
-
-    void TearDown() override
-    {
-        if (m_release != nullptr) {
-            m_release();
-        }
-        if (m_handle != nullptr) {
-            dlclose(m_handle);
-        }
-    }
-
-    void* m_handle = nullptr;
-    Module* (*m_get)() = nullptr;
-    void (*m_release)() = nullptr;
-    Version* (*m_version)() = nullptr;
-};
-
-// A host-side execution that records what the module sends through it.
-class RecordingExecution : public ExecutionContext, MessageSink, ProgressReporter, SystemEventSource {
-public:
-    explicit RecordingExecution(SystemComponent* device) : m_device(device) {}
-
-    SystemComponent* GetDevice() override { return m_device; }
-    MessageSink* GetMessageSink() override { return this; }
-    ProgressReporter* GetProgressReporter() override { return this; }
-    void Slot4() override {}
-    bool IsCancelRequested() override { return false; }
-    SystemEventSource* GetSystemEventSource() override { return this; }
-
-    void AddMessage(std::string text, uint32_t kind, uint32_t zero) override
-    {
-        messages.push_back(text);
-        EXPECT_LE(kind, 2u);
-        EXPECT_EQ(zero, 0u);
-    }
-    void ReportProgress(uint8_t percent, const std::string&) override
-    {
-        EXPECT_LE(percent, 100);
-        ++progressReports;
-    }
-    void RequestInput(InputRequest& request) override { request.answer = 0; }
-    void Slot3() override {}
-    bool AcceptsInputRequests() override { return false; }
-    uint32_t GetSystemEvents() override { return 0; }
-
-    std::vector<std::string> messages;
-    int progressReports = 0;
-
-private:
-    SystemComponent* m_device;
-};
-
-TEST_F(AbiTest, VersionRecordThroughItsSlots)
+// Every slot's answer written down as a host would see it; a null pointer shows as 0.
+TEST(AbiTest, EverySlotAnswersThroughTheHostsView)
 {
-    Version* version = m_version();
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->GetMajor(), 4u);
-    EXPECT_EQ(version->GetMinor(), 42u);
-    EXPECT_EQ(version->GetRevision(), 0u);
-    EXPECT_EQ(version->GetBuild(), 92u);
-}
+    void* library = dlopen(KEYBOARD_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    const auto get = reinterpret_cast<Module* (*)()>(dlsym(library, "GetModuleInterfaceInstance"));
+    const auto release = reinterpret_cast<void (*)()>(dlsym(library, "ReleaseModuleInterfaceInstance"));
+    const auto productVersion = reinterpret_cast<Version* (*)()>(dlsym(library, "GetProductVersion"));
+    ASSERT_TRUE(get != nullptr && release != nullptr && productVersion != nullptr);
+    Version* version = productVersion();
+    Module* module = get();
+    ASSERT_TRUE(version != nullptr && module != nullptr && module->GetDiagnosticCount() == 1);
+    Diagnostic* diagnostic = module->GetDiagnostic(0);
+    Resource* resource = module->GetResource();
+    ASSERT_TRUE(diagnostic != nullptr && resource != nullptr);
 
-TEST_F(AbiTest, ModuleObjectSlots)
-{
-    Module* module = m_get();
-    ASSERT_NE(module, nullptr);
-    EXPECT_EQ(m_get(), module);
-    EXPECT_EQ(module->GetDiagnosticCount(), 1u);
-    EXPECT_NE(module->GetDiagnostic(0), nullptr);
-    EXPECT_EQ(module->GetDiagnostic(1), nullptr);
-    EXPECT_NE(module->GetResource(), nullptr);
-    EXPECT_EQ(module->GetExtraEntry(0), nullptr);
-    EXPECT_EQ(module->GetExtraEntryCount(), 0u);
-    EXPECT_EQ(module->GetExtraObject(), nullptr);
-    EXPECT_FALSE(module->Slot8());
-}
-
-TEST_F(AbiTest, DiagnosticSlotsAndIdentifierPassedByValue)
-{
-    Diagnostic* diagnostic = m_get()->GetDiagnostic(0);
-    ASSERT_NE(diagnostic, nullptr);
-    const ObjectId identifier = diagnostic->GetIdentifier();
-    EXPECT_EQ(identifier.module, 10u);
-    EXPECT_EQ(identifier.group, 1u);
-    EXPECT_EQ(identifier.index, 0u);
-    EXPECT_EQ(identifier.key, MakeId(10, 1, 0).key);
-    EXPECT_EQ(diagnostic->GetTest(static_cast<uint32_t>(diagnostic->GetTestCount())), nullptr);
-    EXPECT_EQ(diagnostic->FindTest(MakeId(10, 1, 5)), nullptr);
-    EXPECT_EQ(diagnostic->FindTest(MakeId(10, 2, 1)), nullptr);
-}
-
-TEST_F(AbiTest, ResourceSlotsInOrder)
-{
-    Resource* resource = m_get()->GetResource();
-    ASSERT_NE(resource, nullptr);
-    EXPECT_EQ(resource->GetHostValue(), 0u);
-    EXPECT_EQ(resource->GetDiagnosticName(MakeId(10, 1, 0)), "QUICK_KEYBOARD");
-    EXPECT_EQ(resource->GetTestName(MakeId(10, 1, 4)), "ADVANCED_TEST");
-    EXPECT_EQ(resource->GetTestName(MakeId(10, 1, 0)), "");
-    EXPECT_EQ(resource->GetDiagnosticDescription(MakeId(10, 1, 0)), "QUICK_KEYBOARD_TESTS_TOOLTIP");
-    EXPECT_EQ(resource->GetTestDescription(MakeId(10, 1, 2)), "USB_KEYBOARD_TEST_DESCRIPTION");
-    EXPECT_EQ(resource->GetHelpText().rfind("Keyboard Module help:\n", 0), 0u);
-    EXPECT_EQ(resource->GetModuleName(), "KEYBOARD");
-    EXPECT_EQ(resource->GetShortName(), "KB");
-
-    const auto tests = resource->GetTestCommandNames();
-    ASSERT_EQ(tests.size(), 4u);
-    EXPECT_EQ(tests.begin()->first.key, MakeId(10, 1, 1).key);
-    EXPECT_EQ(tests.begin()->second.shortName, "p");
-    EXPECT_EQ(tests.rbegin()->second.longName, "adv");
-    EXPECT_EQ(tests.rbegin()->second.selectorKind, 2u);
-    const auto diagnostics = resource->GetDiagnosticCommandNames();
-    ASSERT_EQ(diagnostics.size(), 1u);
-    EXPECT_EQ(diagnostics.begin()->second.longName, "quick");
-
-    const std::map<int32_t, std::string> expected{{0, "0 - 10"}, {1, ""}, {2, ""}};
-    EXPECT_EQ(resource->GetParameters(), expected);
-    resource->SetParameters({{5, "five"}});
-    EXPECT_EQ(resource->GetParameters(), (std::map<int32_t, std::string>{{5, "five"}}));
-}
-
-TEST_F(AbiTest, EveryTestAnswersTheHostSlots)
-{
-    Diagnostic* diagnostic = m_get()->GetDiagnostic(0);
-    for (uint32_t index = 0; index < diagnostic->GetTestCount(); ++index) {
+    // "10.1.0", and whether the key is the one packed from these numbers.
+    const auto text = [](const ObjectId& id) {
+        return std::to_string(id.module) + "." + std::to_string(id.group) + "." + std::to_string(id.index) +
+            (id.key == Id(id.module, id.group, id.index).key ? "" : " (wrong key)");
+    };
+    // One line of answers; the answers of one line have no side effects, so their order does not matter.
+    std::ostringstream seen;
+    const auto line = [&seen](const auto& label, const auto&... answers) {
+        seen << label;
+        ((seen << ' ' << answers), ...);
+        seen << '\n';
+    };
+    line("version", version->GetMajor(), version->GetMinor(), version->GetRevision(), version->GetBuild());
+    line("module", get() == module, module->GetDiagnostic(1), module->GetExtraEntry(0), module->GetExtraEntryCount(),
+         module->GetExtraObject(), module->Slot8());
+    line("diagnostic", text(diagnostic->GetIdentifier()), diagnostic->GetTestCount(), diagnostic->GetTest(4),
+         diagnostic->FindTest(Id(10, 1, 5)), diagnostic->FindTest(Id(10, 2, 1)));
+    for (uint32_t index = 0; index < 4; ++index) {
         hostview::Test* test = diagnostic->GetTest(index);
         ASSERT_NE(test, nullptr);
-        EXPECT_EQ(test->identifier.key, MakeId(10, 1, test->identifier.index).key);
-        EXPECT_EQ(diagnostic->FindTest(test->identifier), test);
-        EXPECT_FALSE(test->Slot4());
-        EXPECT_TRUE(test->Slot5().empty());
         test->Slot6(HostRecord{{"a", "b", "c", "d", "e"}, 1, "f", 2, 3});
-        EXPECT_TRUE(test->Slot7().empty());
-        EXPECT_TRUE(test->Slot8());
-        EXPECT_TRUE(test->Slot9());
-        EXPECT_TRUE(test->SetConfiguration({{"KEYBOARD", {{"ADVANCED_TEST_LAYOUT", "ABNT2"}}}}));
         test->Slot11();
-
-        // An execution without a device is incomplete: every test answers 6 and reports nothing.
-        RecordingExecution incomplete(nullptr);
-        EXPECT_EQ(test->Run(&incomplete), 6u) << test->identifier.index;
-        EXPECT_TRUE(incomplete.messages.empty());
+        const bool configured = test->SetConfiguration({{"KEYBOARD", {{"ADVANCED_TEST_LAYOUT", "ABNT2"}}}});
+        const uint32_t result = test->Run(nullptr);
+        line("test", text(test->identifier), diagnostic->FindTest(Id(10, 1, index + 1)) == test,
+             test->IsApplicable(nullptr), test->IsInteractive(), test->Slot4(), test->Slot5().size(),
+             test->Slot7().size(), test->Slot8(), test->Slot9(), configured, result);
     }
+    line("resource", resource->GetHostValue(), resource->GetModuleName(), resource->GetShortName(),
+         resource->GetHelpText().substr(0, 21));
+    for (const ObjectId& id : {Id(10, 1, 0), Id(10, 1, 1), Id(10, 1, 2), Id(10, 1, 3), Id(10, 1, 4), Id(10, 1, 5),
+                               Id(11, 1, 1), Id(10, 2, 1), Id(10, 0, 0), Id(9, 1, 0)}) {
+        line(text(id), resource->GetDiagnosticName(id) + "|" + resource->GetTestName(id) + "|" +
+                           resource->GetDiagnosticDescription(id) + "|" + resource->GetTestDescription(id));
+    }
+    for (const Names& names : {resource->GetDiagnosticCommandNames(), resource->GetTestCommandNames()}) {
+        for (const auto& [id, entry] : names) {
+            line("names", text(id), entry.shortName, entry.longName, entry.selectorKind);
+        }
+    }
+    for (int round = 0; round < 2; ++round) {
+        std::string parameters;
+        for (const auto& [key, value] : resource->GetParameters()) {
+            parameters += " " + std::to_string(key) + "='" + value + "'";
+        }
+        line("parameters" + parameters);
+        resource->SetParameters({{5, "five"}});
+    }
+    // Release is harmless twice; the version record outlives the module object, and a fresh,
+    // complete module object follows.
+    release();
+    release();
+    module = get();
+    ASSERT_TRUE(module != nullptr && module->GetDiagnosticCount() == 1 && module->GetResource() != nullptr);
+    line("again", productVersion() == version, version->GetBuild(), module->GetResource()->GetShortName(),
+         text(module->GetDiagnostic(0)->GetIdentifier()), module->GetDiagnostic(0)->GetTestCount());
+    release();
+    dlclose(library);
+
+    EXPECT_EQ(seen.str(), R"(version 4 42 0 92
+module 1 0 0 0 0 0
+diagnostic 10.1.0 4 0 0 0
+test 10.1.1 1 0 0 0 0 0 1 1 1 6
+test 10.1.2 1 0 0 0 0 0 1 1 1 6
+test 10.1.3 1 1 1 0 0 0 1 1 1 6
+test 10.1.4 1 1 1 0 0 0 1 1 1 6
+resource 0 KEYBOARD KB Keyboard Module help:
+10.1.0 QUICK_KEYBOARD||QUICK_KEYBOARD_TESTS_TOOLTIP|
+10.1.1 |PS2_KEYBOARD_TEST||PS2_KEYBOARD_TEST_DESCRIPTION
+10.1.2 |USB_KEYBOARD_TEST||USB_KEYBOARD_TEST_DESCRIPTION
+10.1.3 |KEYCODE_VERIFICATION_TEST||KEYCODE_VERIFICATION_TEST_DESCRIPTION
+10.1.4 |ADVANCED_TEST||ADVANCED_TEST_DESCRIPTION
+10.1.5 |||
+11.1.1 |||
+10.2.1 |||
+10.0.0 |||
+9.1.0 |||
+names 10.1.0 Q quick 2
+names 10.1.1 p ps2 2
+names 10.1.2 u usb 2
+names 10.1.3 k key 2
+names 10.1.4 a adv 2
+parameters 0='0 - 10' 1='' 2=''
+parameters 5='five'
+again 1 92 KB 10.1.0 4
+)");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Test double of the platform library: a settable firmware record and temporary path, and a virtual clock.
 #include "FakeHwkit.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -12,18 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kFirstFlag = 8;
-constexpr std::size_t kLastFlag = 15;
-
-class VirtualTimer final : public hwkit::Timer {
-public:
-    void Sleep(uint32_t milliseconds) override;
-    double ElapsedSeconds(uint32_t earlierTick, uint32_t laterTick) override
-    {
-        return corvo::platform::MonotonicTimer::TicksToSeconds(earlierTick, laterTick);
-    }
-    uint32_t GetTick() override;
-};
+using corvo::platform::MonotonicTimer;
 
 struct State {
     std::mutex mutex;
@@ -36,55 +26,12 @@ struct State {
     uint64_t getTickCount = 0;
 };
 
-void CheckFlagOffset(std::size_t offset)
+unsigned char& FlagByte(State& state, std::size_t offset)
 {
-    if (offset < kFirstFlag || offset > kLastFlag) {
+    if (offset < 8 || offset > 15)
         throw std::out_of_range("fakehwkit: flag offsets are 8..15, got " + std::to_string(offset));
-    }
+    return reinterpret_cast<unsigned char*>(&state.record)[offset];
 }
-
-void SetFlagLocked(State& state, std::size_t offset, uint8_t value)
-{
-    reinterpret_cast<unsigned char*>(&state.record)[offset] = value;
-}
-
-#ifdef FAKE_HWKIT_READ_ENVIRONMENT
-// "9=1,13=1": malformed items are ignored, as a typo must not take the whole test down with an
-// exception thrown from inside the library under a host.
-void ApplyFlagList(State& state, std::string_view list)
-{
-    while (!list.empty()) {
-        const std::size_t comma = list.find(',');
-        const std::string item(list.substr(0, comma));
-        const std::size_t equals = item.find('=');
-        if (equals != std::string::npos) {
-            char* end = nullptr;
-            const unsigned long offset = std::strtoul(item.c_str(), &end, 10);
-            const unsigned long value = std::strtoul(item.c_str() + equals + 1, nullptr, 0);
-            if (end == item.c_str() + equals && offset >= kFirstFlag && offset <= kLastFlag && value <= 0xFF) {
-                SetFlagLocked(state, offset, static_cast<uint8_t>(value));
-            }
-        }
-        if (comma == std::string_view::npos) {
-            break;
-        }
-        list.remove_prefix(comma + 1);
-    }
-}
-
-void ApplyEnvironment(State& state)
-{
-    if (const char* flags = std::getenv("HALVIK_FAKE_HWKIT_FLAGS")) {
-        ApplyFlagList(state, flags);
-    }
-    if (const char* path = std::getenv("HALVIK_FAKE_HWKIT_TEMPORARY_PATH")) {
-        state.temporaryPath = path;
-    }
-    if (const char* advance = std::getenv("HALVIK_FAKE_HWKIT_TICK_ADVANCE_US")) {
-        state.tickAdvanceMicroseconds = static_cast<uint32_t>(std::strtoul(advance, nullptr, 10));
-    }
-}
-#endif
 
 void ResetLocked(State& state)
 {
@@ -94,13 +41,26 @@ void ResetLocked(State& state)
     static_assert(sizeof fakehwkit::kVendor <= sizeof state.record.vendor, "vendor text fits the field");
     std::memcpy(state.record.vendor, fakehwkit::kVendor, sizeof fakehwkit::kVendor);
     state.temporaryPath.clear();
-    state.nowMicroseconds = 0;
+    state.nowMicroseconds = state.sleepCount = state.sleptMilliseconds = state.getTickCount = 0;
     state.tickAdvanceMicroseconds = fakehwkit::kDefaultTickAdvanceMicroseconds;
-    state.sleepCount = 0;
-    state.sleptMilliseconds = 0;
-    state.getTickCount = 0;
 #ifdef FAKE_HWKIT_READ_ENVIRONMENT
-    ApplyEnvironment(state);
+    // "9=1,13=1": malformed items are ignored, as a typo must not take the whole test down with an
+    // exception thrown from inside the library under a host.
+    const char* flags = std::getenv("HALVIK_FAKE_HWKIT_FLAGS");
+    for (std::string_view list = flags != nullptr ? flags : ""; !list.empty();) {
+        const std::size_t comma = std::min(list.find(','), list.size());
+        const std::string item(list.substr(0, comma));
+        list.remove_prefix(std::min(comma + 1, list.size()));
+        char* end = nullptr;
+        const unsigned long offset = std::strtoul(item.c_str(), &end, 10);
+        const unsigned long value = *end == '=' ? std::strtoul(end + 1, nullptr, 0) : 0x100;
+        if (end != item.c_str() && offset >= 8 && offset <= 15 && value <= 0xFF)
+            FlagByte(state, offset) = static_cast<unsigned char>(value);
+    }
+    if (const char* path = std::getenv("HALVIK_FAKE_HWKIT_TEMPORARY_PATH"))
+        state.temporaryPath = path;
+    if (const char* advance = std::getenv("HALVIK_FAKE_HWKIT_TICK_ADVANCE_US"))
+        state.tickAdvanceMicroseconds = static_cast<uint32_t>(std::strtoul(advance, nullptr, 10));
 #endif
 }
 
@@ -116,24 +76,36 @@ State& TheState()
     return *state;
 }
 
-void VirtualTimer::Sleep(uint32_t milliseconds)
+// Runs an action on the state under its lock and returns what the action returns.
+template <typename Action>
+auto Locked(Action action)
 {
     State& state = TheState();
     const std::lock_guard<std::mutex> lock(state.mutex);
-    state.nowMicroseconds += uint64_t{milliseconds} * 1000u;
-    state.sleptMilliseconds += milliseconds;
-    ++state.sleepCount;
+    return action(state);
 }
 
-uint32_t VirtualTimer::GetTick()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    const auto tick = static_cast<uint32_t>(state.nowMicroseconds);
-    state.nowMicroseconds += state.tickAdvanceMicroseconds;
-    ++state.getTickCount;
-    return tick;
-}
+class VirtualTimer final : public hwkit::Timer {
+public:
+    void Sleep(uint32_t milliseconds) override
+    {
+        Locked([=](State& state) {
+            state.nowMicroseconds += uint64_t{milliseconds} * 1000u;
+            state.sleptMilliseconds += milliseconds;
+            ++state.sleepCount;
+        });
+    }
+    double ElapsedSeconds(uint32_t from, uint32_t to) override { return MonotonicTimer::TicksToSeconds(from, to); }
+    uint32_t GetTick() override
+    {
+        return Locked([](State& state) {
+            const auto tick = static_cast<uint32_t>(state.nowMicroseconds);
+            state.nowMicroseconds += state.tickAdvanceMicroseconds;
+            ++state.getTickCount;
+            return tick;
+        });
+    }
+};
 
 } // namespace
 
@@ -142,10 +114,7 @@ namespace hwkit {
 NumberHandler::~NumberHandler() = default;
 Timer::~Timer() = default;
 
-const BiosInformation* get_bios()
-{
-    return &TheState().record;
-}
+const BiosInformation* get_bios() { return &TheState().record; }
 
 NumberHandler* get_number_handler()
 {
@@ -156,105 +125,27 @@ NumberHandler* get_number_handler()
 
 Timer* get_timer()
 {
-    static Timer* const timer = new VirtualTimer();
+    static Timer* const timer = new VirtualTimer();  // never destroyed, like the handler
     return timer;
 }
 
-std::string get_temporary_path()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    return state.temporaryPath;
-}
+std::string get_temporary_path() { return Locked([](State& state) { return state.temporaryPath; }); }
 
 } // namespace hwkit
 
 namespace fakehwkit {
 
-void Reset()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    ResetLocked(state);
-}
-
-void SetFlag(std::size_t offset, uint8_t value)
-{
-    CheckFlagOffset(offset);
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    SetFlagLocked(state, offset, value);
-}
-
-uint8_t Flag(std::size_t offset)
-{
-    CheckFlagOffset(offset);
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    return reinterpret_cast<const unsigned char*>(&state.record)[offset];
-}
-
-void SetRecord(const hwkit::BiosInformation& record)
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    state.record = record;
-}
-
-void SetTemporaryPath(const std::string& path)
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    state.temporaryPath = path;
-}
-
-void SetTickAdvance(uint32_t microsecondsPerGetTick)
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    state.tickAdvanceMicroseconds = microsecondsPerGetTick;
-}
-
-void AdvanceTime(uint64_t microseconds)
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    state.nowMicroseconds += microseconds;
-}
-
-void SetVirtualTime(uint64_t microseconds)
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    state.nowMicroseconds = microseconds;
-}
-
-uint64_t VirtualTimeMicroseconds()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    return state.nowMicroseconds;
-}
-
-uint64_t SleepCount()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    return state.sleepCount;
-}
-
-uint64_t TotalSleptMilliseconds()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    return state.sleptMilliseconds;
-}
-
-uint64_t GetTickCount()
-{
-    State& state = TheState();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    return state.getTickCount;
-}
+void Reset() { Locked(ResetLocked); }
+void SetFlag(std::size_t offset, uint8_t value) { Locked([&](State& state) { FlagByte(state, offset) = value; }); }
+uint8_t Flag(std::size_t offset) { return Locked([&](State& state) { return FlagByte(state, offset); }); }
+void SetRecord(const hwkit::BiosInformation& record) { Locked([&](State& state) { state.record = record; }); }
+void SetTemporaryPath(const std::string& path) { Locked([&](State& state) { state.temporaryPath = path; }); }
+void SetTickAdvance(uint32_t step) { Locked([=](State& state) { state.tickAdvanceMicroseconds = step; }); }
+void AdvanceTime(uint64_t microseconds) { Locked([=](State& state) { state.nowMicroseconds += microseconds; }); }
+void SetVirtualTime(uint64_t microseconds) { Locked([=](State& state) { state.nowMicroseconds = microseconds; }); }
+uint64_t VirtualTimeMicroseconds() { return Locked([](State& state) { return state.nowMicroseconds; }); }
+uint64_t SleepCount() { return Locked([](State& state) { return state.sleepCount; }); }
+uint64_t TotalSleptMilliseconds() { return Locked([](State& state) { return state.sleptMilliseconds; }); }
+uint64_t GetTickCount() { return Locked([](State& state) { return state.getTickCount; }); }
 
 } // namespace fakehwkit

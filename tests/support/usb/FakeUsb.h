@@ -4,101 +4,40 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "usb/UsbComponent.h"
-#include "usb/UsbDevice.h"
-#include "usb/UsbHostControllerDevice.h"
+#include "usb/UsbComponentAbstract.h"
+#include "usb/UsbDeviceImpl.h"
+#include "usb/UsbHostControllerDeviceImpl.h"
 
 namespace fakeusb {
 
 // What a scripted device reports; the defaults are a sound boot keyboard.
 struct DeviceFacts {
-    uint8_t deviceClass = 3;
-    uint8_t subclass = 1;
-    uint8_t protocol = 1;
-    uint16_t vendorId = 0x1234;
-    uint16_t productId = 0xABCD;
-    std::string manufacturer = "Acme Input";
-    std::string product = "Acme Keyboard";
-    std::string serial = "-";
+    uint8_t deviceClass = 3, subclass = 1, protocol = 1;
+    uint16_t vendorId = 0x1234, productId = 0xABCD;
+    std::string manufacturer = "Acme Input", product = "Acme Keyboard", serial = "-";
     bool hub = false;
 };
 
 // Counts every device object alive, so tests see what a consumer kept and what it freed.
-std::atomic<int>& LiveDevices();
+inline std::atomic<int>& LiveDevices()
+{
+    static std::atomic<int> count{0};
+    return count;
+}
 
-class FakeUsbDevice : public UsbDevice {
+class FakeUsbDevice : public UsbDeviceImpl {
 public:
-    explicit FakeUsbDevice(DeviceFacts facts);
-    ~FakeUsbDevice() override;
-
-    std::string GetPath() const override { return "usb1"; }
-    UsbVersion GetUsbVersion() const override { return UsbVersion(0x0200); }
-    uint8_t GetDeviceClass() const override { return m_facts.deviceClass; }
-    std::string GetClassName() const override { return "-"; }
-    uint8_t GetDeviceSubclass() const override { return m_facts.subclass; }
-    std::string GetSubclassName() const override { return "-"; }
-    uint8_t GetDeviceProtocol() const override { return m_facts.protocol; }
-    std::string GetProtocolName() const override { return "Unused"; }
-    uint16_t GetVendorId() const override { return m_facts.vendorId; }
-    uint16_t GetProductId() const override { return m_facts.productId; }
-    std::string GetProduct() const override { return m_facts.product; }
-    std::string GetManufacturer() const override { return m_facts.manufacturer; }
-    std::string GetSerialNumber() const override { return m_facts.serial; }
-    double GetStorageCapacity() const override { return 0; }
-    bool IsHub() const override { return m_facts.hub; }
-    bool IsOvercurrent() const override { return false; }
-    double GetStorageFreeSpace() const override { return 0; }
-    UsbVersion GetPortUsbVersion() const override { return UsbVersion(0x0200); }
-    int64_t GetStorageDiskIndex() const override { return 0; }
-    UsbStorageDevice* GetStorageDevice() const override { return nullptr; }
-    uint16_t GetPortNumber() const override { return 1; }
-    uint8_t GetSpeed() const override { return 1; }
-    bool IsUserConnectable() const override { return true; }
-    bool IsTypeC() const override { return false; }
-    uint32_t GetCompanions() const override { return 0; }
-    uint16_t GetCompanion() const override { return 0; }
-    std::string GetHubSymbolicName() const override { return {}; }
-
-private:
-    DeviceFacts m_facts;
-};
-
-class FakeController : public UsbHostControllerDevice {
-public:
-    // Frees only itself, as the real controller record does: its devices belong to the receiver.
-    ~FakeController() override = default;
-
-    std::string GetPath() const override { return m_path; }
-    uint32_t GetKind() const override { return 4; }
-    std::vector<UsbDevice*> GetUsbDevices() const override { return m_devices; }
-    uint8_t GetFlag0() const override { return 0; }
-    uint8_t GetFlag1() const override { return 0; }
-    uint8_t GetFlag2() const override { return 0; }
-    uint8_t GetFlag3() const override { return 0; }
-    uint8_t GetFlag4() const override { return 0; }
-    uint8_t GetFlag5() const override { return 0; }
-    uint32_t GetBusNumber() const override { return 1; }
-    uint16_t GetDeviceNumber() const override { return 0x14; }
-    uint16_t GetFunctionNumber() const override { return 0; }
-    std::vector<std::string> GetHubNames() const override { return {"usb1"}; }
-    void SetUsbDevices(const std::vector<UsbDevice*>& devices) override { m_devices = devices; }
-    void SetPath(const std::string& path) override { m_path = path; }
-    void SetKind(uint32_t) override {}
-    void SetFlag0(uint8_t) override {}
-    void SetFlag1(uint8_t) override {}
-    void SetFlag2(uint8_t) override {}
-    void SetFlag3(uint8_t) override {}
-    void SetFlag4(uint8_t) override {}
-    void SetFlag5(uint8_t) override {}
-    void SetBusNumber(uint32_t) override {}
-    void SetDeviceNumber(uint16_t) override {}
-    void SetFunctionNumber(uint16_t) override {}
-
-private:
-    std::string m_path = "/sys/devices/pci0000:00/0000:00:14.0";
-    std::vector<UsbDevice*> m_devices;
+    explicit FakeUsbDevice(const DeviceFacts& facts)
+    {
+        std::tie(deviceClass, deviceSubclass, deviceProtocol, vendorId, productId, hub) =
+            std::tie(facts.deviceClass, facts.subclass, facts.protocol, facts.vendorId, facts.productId, facts.hub);
+        std::tie(manufacturer, product, serialNumber) = std::tie(facts.manufacturer, facts.product, facts.serial);
+        ++LiveDevices();
+    }
+    ~FakeUsbDevice() override { --LiveDevices(); }
 };
 
 // The machine as a list of controllers, each with its devices' facts. Every walk creates fresh
@@ -109,19 +48,31 @@ struct Machine {
     int walks = 0;
 };
 
-class FakeUsbComponent : public UsbComponent {
+// Include-hubs and the release of a walk are the shipped facade's own.
+class FakeUsbComponent : public UsbComponentAbstract {
 public:
     explicit FakeUsbComponent(std::shared_ptr<Machine> machine) : m_machine(std::move(machine)) {}
 
     bool HasHostController() override { return !m_machine->controllers.empty(); }
-    bool GetIncludeHubs() override { return m_includeHubs; }
-    void SetIncludeHubs(bool includeHubs) override { m_includeHubs = includeHubs; }
-    UsbError GetHostControllers(std::vector<UsbHostControllerDevice*>& controllers) override;
-    void ReleaseHostControllers(std::vector<UsbHostControllerDevice*>& controllers) override;
+
+    UsbError GetHostControllers(std::vector<UsbHostControllerDevice*>& controllers) override
+    {
+        ++m_machine->walks;
+        for (const std::vector<DeviceFacts>& deviceFacts : m_machine->controllers) {
+            std::vector<UsbDevice*> devices;
+            for (const DeviceFacts& facts : deviceFacts) {
+                if (!facts.hub || GetIncludeHubs()) {
+                    devices.push_back(new FakeUsbDevice(facts));
+                }
+            }
+            controllers.push_back(new UsbHostControllerDeviceImpl());
+            controllers.back()->SetUsbDevices(devices);
+        }
+        return UsbError{m_machine->errorCode, m_machine->errorCode == 0 ? "" : "scripted failure"};
+    }
 
 private:
     std::shared_ptr<Machine> m_machine;
-    bool m_includeHubs = false;
 };
 
 } // namespace fakeusb

@@ -3,30 +3,25 @@
 
 #include <cstdio>
 #include <iostream>
-#include <string>
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s THEME_NAME [DISPLAY]\n"
-                             "  e.g. %s HighContrast :99   (then type another name, or close stdin to quit)\n",
-                     argv[0], argv[0]);
-        return 2;
-    }
     std::string failure;
-    auto publisher = corvo::testing::XSettingsPublisher::Start(argc == 3 ? argv[2] : "", argv[1], failure);
+    auto publisher = argc == 2 || argc == 3
+        ? corvo::testing::XSettingsPublisher::Start(argc == 3 ? argv[2] : "", argv[1], failure)
+        : nullptr;
     if (!publisher) {
-        std::fprintf(stderr, "%s: %s\n", argv[0], failure.c_str());
-        return 1;
+        std::fprintf(stderr, "%s%susage: %s THEME_NAME [DISPLAY]\n  e.g. %s HighContrast :99   (then type another "
+                             "name, or close stdin to quit)\n", failure.c_str(), failure.empty() ? "" : "\n", argv[0], argv[0]);
+        return argc == 2 || argc == 3 ? 1 : 2;
     }
     std::printf("publishing Net/ThemeName=%s\n", argv[1]);
     std::fflush(stdout);
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (line.empty())
+    for (std::string name; std::getline(std::cin, name);) {
+        if (name.empty())
             continue;
-        publisher->SetThemeName(line);
-        std::printf("publishing Net/ThemeName=%s\n", line.c_str());
+        publisher->SetThemeName(name);
+        std::printf("publishing Net/ThemeName=%s\n", name.c_str());
         std::fflush(stdout);
     }
     return 0;

@@ -4,7 +4,6 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace corvo::testing {
 
@@ -12,10 +11,8 @@ namespace {
 
 void AppendCard(std::string& out, uint32_t value, int bytes, bool bigEndian)
 {
-    for (int index = 0; index < bytes; ++index) {
-        const int shift = bigEndian ? 8 * (bytes - 1 - index) : 8 * index;
-        out.push_back(static_cast<char>((value >> shift) & 0xffu));
-    }
+    for (int index = 0; index < bytes; ++index)
+        out.push_back(static_cast<char>(value >> (bigEndian ? 8 * (bytes - 1 - index) : 8 * index)));
 }
 
 void AppendPadded(std::string& out, const std::string& text)
@@ -43,14 +40,12 @@ void Sync(xcb_connection_t* connection)
 
 std::string EncodeXSettings(const std::vector<XSetting>& settings, uint32_t serial, bool bigEndian)
 {
-    std::string out;
-    out.push_back(bigEndian ? 1 : 0);
+    std::string out(1, bigEndian ? 1 : 0);
     out.append(3, '\0');
     AppendCard(out, serial, 4, bigEndian);
     AppendCard(out, static_cast<uint32_t>(settings.size()), 4, bigEndian);
     for (const XSetting& setting : settings) {
-        out.push_back(static_cast<char>(setting.value.index()));
-        out.push_back('\0');
+        out += {static_cast<char>(setting.value.index()), '\0'};
         AppendCard(out, static_cast<uint32_t>(setting.name.size()), 2, bigEndian);
         AppendPadded(out, setting.name);
         AppendCard(out, serial, 4, bigEndian);
@@ -82,16 +77,14 @@ std::unique_ptr<XSettingsPublisher> XSettingsPublisher::Start(const std::string&
     for (int index = 0; index < screenNumber && screens.rem > 0; ++index)
         xcb_screen_next(&screens);
     const xcb_window_t root = screens.data->root;
-
     const xcb_window_t window = xcb_generate_id(connection);
     const uint32_t overrideRedirect = 1;
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, root, -1, -1, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
     const xcb_atom_t selection = InternAtom(connection, "_XSETTINGS_S" + std::to_string(screenNumber));
-    const xcb_atom_t settings = InternAtom(connection, "_XSETTINGS_SETTINGS");
-    const xcb_atom_t manager = InternAtom(connection, "MANAGER");
 
-    std::unique_ptr<XSettingsPublisher> publisher(new XSettingsPublisher(connection, window, settings));
+    std::unique_ptr<XSettingsPublisher> publisher(
+        new XSettingsPublisher(connection, window, InternAtom(connection, "_XSETTINGS_SETTINGS")));
     // The settings are in place before anyone can learn of the new owner.
     publisher->Publish(themeName);
     xcb_set_selection_owner(connection, window, selection, XCB_CURRENT_TIME);
@@ -103,13 +96,11 @@ std::unique_ptr<XSettingsPublisher> XSettingsPublisher::Start(const std::string&
         failure = "another client holds the settings selection";
         return nullptr;
     }
-
-    xcb_client_message_event_t announcement;
-    std::memset(&announcement, 0, sizeof announcement);
+    xcb_client_message_event_t announcement{};
     announcement.response_type = XCB_CLIENT_MESSAGE;
     announcement.format = 32;
     announcement.window = root;
-    announcement.type = manager;
+    announcement.type = InternAtom(connection, "MANAGER");
     announcement.data.data32[0] = XCB_CURRENT_TIME;
     announcement.data.data32[1] = selection;
     announcement.data.data32[2] = window;
@@ -119,9 +110,7 @@ std::unique_ptr<XSettingsPublisher> XSettingsPublisher::Start(const std::string&
 }
 
 XSettingsPublisher::XSettingsPublisher(xcb_connection_t* connection, uint32_t window, uint32_t settingsAtom)
-    : connection_(connection)
-    , window_(window)
-    , settingsAtom_(settingsAtom)
+    : connection_(connection), window_(window), settingsAtom_(settingsAtom)
 {
 }
 

@@ -1,22 +1,10 @@
 # Reruns the form generator into the build tree and fails when the checked-in form differs from it.
-foreach(variable PYTHON GENERATOR FORM OUTPUT)
-  if(NOT DEFINED ${variable})
-    message(FATAL_ERROR "CompareGeneratedForm.cmake needs -D${variable}=...")
-  endif()
-endforeach()
-
-execute_process(COMMAND ${PYTHON} ${GENERATOR} --output ${OUTPUT}
-                RESULT_VARIABLE result ERROR_VARIABLE errors)
+execute_process(COMMAND ${PYTHON} ${GENERATOR} --output ${OUTPUT} RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "The form generator failed (${result}):\n${errors}")
 endif()
-
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${FORM} ${OUTPUT} RESULT_VARIABLE differs)
 if(NOT differs EQUAL 0)
-  message(FATAL_ERROR
-    "${FORM} is not what the generator writes (see ${OUTPUT}).\n"
-    "Edit the page descriptions in layout/keyboards.py rather than the form, then regenerate it:\n"
-    "  python3 ${GENERATOR}\n"
-    "A change made in Qt Designer is kept only if it is carried over into keyboards.py or the generator.")
+  message(FATAL_ERROR "${FORM} is not what the generator writes (see ${OUTPUT}). Edit the page descriptions "
+    "in layout/keyboards.py rather than the form, then regenerate it: python3 ${GENERATOR}")
 endif()
-message(STATUS "${FORM} matches the generator's output")

@@ -1,182 +1,154 @@
-// Loading the driver-service plug-in from the current directory, with each way it can go wrong.
+// Loading the driver-service plug-in from the current directory: the rules a root process applies
+// before it loads one, and each way the plug-in can go wrong.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
 
-#include <string>
+#include <fstream>
 
 #include "module/DriverServiceHolder.h"
 #include "platform/DynamicLibraries.h"
-#include "platform/HDXService.h"
+#include "platform/linux/LibraryTrust.h"
 
 namespace {
+
+corvo::platform::LibraryTrustCheck Check(const std::string& path, uid_t effective, uid_t invoking)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    EXPECT_GE(fd, 0) << path;
+    const auto check = corvo::platform::CheckLibraryTrust(fd, path, effective, invoking);
+    close(fd);
+    return check;
+}
+
+struct ModeRow {
+    mode_t fileMode;
+    mode_t folderMode;
+    uid_t effectiveUser;
+    const char* reason; // after the path; empty: trusted
+};
+
+TEST(LibraryTrust, RootLoadsOnlyWhatNobodyButItsOwnerCouldHaveWritten)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString();
+    const std::string file = path + "/plugin.so";
+    std::ofstream(file) << "not really a library";
+    const std::string openFolder = " is not loaded: its folder " + path + " is writable by group or others";
+    const ModeRow rows[] = {
+        {0666, 0777, 1000, ""}, // ordinary users load anything
+        {0644, 0755, 0, ""},
+        {0664, 0755, 0, " is writable by group or others"},
+        {0646, 0755, 0, " is writable by group or others"},
+        {0644, 0775, 0, openFolder.c_str()},
+        {0644, 0757, 0, openFolder.c_str()},
+        {0644, 01777, 0, openFolder.c_str()},
+    };
+    for (const ModeRow& row : rows) {
+        ASSERT_EQ(chmod(file.c_str(), row.fileMode), 0);
+        ASSERT_EQ(chmod(path.c_str(), row.folderMode), 0);
+        const auto check = Check(file, row.effectiveUser, getuid());
+        EXPECT_EQ(check.trusted, *row.reason == '\0') << std::oct << row.fileMode << " " << row.folderMode;
+        EXPECT_EQ(check.reason, *row.reason == '\0' ? "" : file + row.reason);
+    }
+    ASSERT_EQ(chmod(path.c_str(), 0755), 0);
+
+    // The file belongs to the user running the test; call that user a stranger.
+    const uid_t owner = getuid();
+    if (owner == 0) {
+        EXPECT_TRUE(Check(file, 0, 4242).trusted) << "a file of root's own is fine";
+        ASSERT_EQ(chown(file.c_str(), 4343, 4343), 0);
+    }
+    const auto stranger = Check(file, 0, owner == 0 ? 4242 : owner + 1);
+    EXPECT_FALSE(stranger.trusted);
+    EXPECT_NE(stranger.reason.find("neither root nor the user who started the program"), std::string::npos)
+        << stranger.reason;
+
+    // A link may lead into a folder that others can write.
+    QTemporaryDir open;
+    ASSERT_EQ(chmod(open.path().toLocal8Bit().constData(), 0777), 0);
+    const std::string target = open.path().toStdString() + "/real.so";
+    std::ofstream(target) << "x";
+    ASSERT_EQ(chmod(target.c_str(), 0644), 0);
+    ASSERT_EQ(symlink(target.c_str(), (path + "/linked.so").c_str()), 0);
+    const auto linked = Check(path + "/linked.so", 0, getuid());
+    EXPECT_FALSE(linked.trusted);
+    EXPECT_NE(linked.reason.find(open.path().toStdString()), std::string::npos) << linked.reason;
+}
 
 using corvo::keyboard::GetService;
 using corvo::keyboard::ReleaseDriverService;
 using corvo::keyboard::SetUpDriverService;
 using corvo::platform::SystemDynamicLibraries;
 
-// Runs the test body in the folder of one of the test plug-ins, as a host's working folder.
+// Runs the test body in a folder of its choice, as a host's working folder.
 class DriverServiceHolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char buffer[4096];
-        ASSERT_NE(getcwd(buffer, sizeof buffer), nullptr);
-        m_previous = buffer;
-    }
-    void TearDown() override { ASSERT_EQ(chdir(m_previous.c_str()), 0); }
+    void SetUp() override { ASSERT_NE(getcwd(m_previous, sizeof m_previous), nullptr); }
+    void TearDown() override { ASSERT_EQ(chdir(m_previous), 0); }
 
-    void EnterPluginFolder(const std::string& name)
+    // The test plug-in's own record of what the loader did, through a load of its own.
+    static void* Keep(const std::string& plugin)
     {
-        const std::string folder = std::string(TEST_PLUGIN_FOLDER) + "/" + name;
-        ASSERT_EQ(chdir(folder.c_str()), 0) << folder;
+        return dlopen(("test-service-" + plugin + ".so").c_str(), RTLD_NOW | RTLD_NOLOAD);
     }
-
-    // The plug-in's own record of what the loader did; -1 when it is not loaded.
-    static int Counter(const std::string& plugin, const char* name)
+    // Services destroyed, and of those null ones.
+    static int Destroyed(void* plugin, int which)
     {
-        void* handle = dlopen(("test-service-" + plugin + ".so").c_str(), RTLD_NOW | RTLD_NOLOAD);
-        if (handle == nullptr) {
-            return -1;
-        }
-        auto counter = reinterpret_cast<int (*)(const char*)>(dlsym(handle, "TestServiceCounter"));
-        const int value = counter != nullptr ? counter(name) : -2;
-        dlclose(handle);
-        return value;
+        const int* counters = static_cast<int*>(dlsym(plugin, "TestServiceDestroyed"));
+        return counters != nullptr ? counters[which] : -1;
     }
 
-    static bool Loaded(const std::string& plugin)
-    {
-        void* handle = dlopen(("test-service-" + plugin + ".so").c_str(), RTLD_NOW | RTLD_NOLOAD);
-        if (handle != nullptr) {
-            dlclose(handle);
-        }
-        return handle != nullptr;
-    }
-
-    std::string m_previous;
+    char m_previous[4096];
 };
 
-TEST_F(DriverServiceHolderTest, NoLibraryInTheFolderLeavesNoServiceAndSaysWhy)
-{
-    QTemporaryDir empty;
-    ASSERT_TRUE(empty.isValid());
-    ASSERT_EQ(chdir(empty.path().toLocal8Bit().constData()), 0);
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    EXPECT_EQ(holder.library, nullptr);
-    EXPECT_EQ(holder.service, nullptr);
-    EXPECT_EQ(GetService(holder), nullptr);
-    EXPECT_NE(holder.problem.find("HalvikDiagnosticsDriverService.so"), std::string::npos) << holder.problem;
-    ReleaseDriverService(holder);
-}
+struct PluginRow {
+    const char* plugin;
+    bool serviceMade;
+    bool handedOut;
+    int destroyed; // -1: not looked at
+    int destroyedNull;
+    const char* problem;
+};
 
-TEST_F(DriverServiceHolderTest, ReadyServiceIsHandedOutAndDestroyedThroughThePlugin)
+TEST_F(DriverServiceHolderTest, ServiceIsHandedOutOnlyWhileReadyAndTheLibraryIsUnloadedOnRelease)
 {
-    EnterPluginFolder("good");
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    ASSERT_NE(holder.service, nullptr) << holder.problem;
-    EXPECT_EQ(holder.problem, "");
-    EXPECT_EQ(GetService(holder), holder.service);
-    EXPECT_EQ(Counter("good", "created"), 1);
-
-    ReleaseDriverService(holder);
-    EXPECT_EQ(holder.library, nullptr);
-    EXPECT_EQ(holder.service, nullptr);
-    EXPECT_FALSE(Loaded("good")) << "the library is unloaded";
-}
-
-TEST_F(DriverServiceHolderTest, ServiceThatIsNotReadyIsAskedOnEveryUseAndNeverHandedOut)
-{
-    EnterPluginFolder("not-ready");
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    ASSERT_NE(holder.service, nullptr);
-    const int before = Counter("not-ready", "readyQuestions");
-    EXPECT_EQ(GetService(holder), nullptr);
-    EXPECT_EQ(GetService(holder), nullptr);
-    EXPECT_EQ(Counter("not-ready", "readyQuestions"), before + 2);
-    ReleaseDriverService(holder);
-}
-
-TEST_F(DriverServiceHolderTest, MissingFactoryKeepsTheLibraryUntilRelease)
-{
-    EnterPluginFolder("no-factory");
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    EXPECT_NE(holder.library, nullptr);
-    EXPECT_EQ(holder.service, nullptr);
-    EXPECT_EQ(GetService(holder), nullptr);
-    EXPECT_NE(holder.problem.find("does not export CreateHDXService"), std::string::npos) << holder.problem;
-    EXPECT_TRUE(Loaded("no-factory"));
-    ReleaseDriverService(holder);
-    EXPECT_FALSE(Loaded("no-factory"));
-}
-
-TEST_F(DriverServiceHolderTest, FactoryReturningNullGivesNoServiceAndDestroyStillRuns)
-{
-    EnterPluginFolder("null-factory");
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    EXPECT_EQ(holder.service, nullptr);
-    EXPECT_NE(holder.problem.find("returned no service"), std::string::npos) << holder.problem;
-    EXPECT_EQ(Counter("null-factory", "created"), 1);
-    // Counters vanish with the library, so read the destroy count through a second load.
-    void* keep = dlopen("test-service-null-factory.so", RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(keep, nullptr);
-    ReleaseDriverService(holder);
-    auto counter = reinterpret_cast<int (*)(const char*)>(dlsym(keep, "TestServiceCounter"));
-    EXPECT_EQ(counter("destroyedNull"), 1);
-    dlclose(keep);
-}
-
-TEST_F(DriverServiceHolderTest, LibraryWithoutDestroyFunctionIsStillUnloaded)
-{
-    EnterPluginFolder("no-destroy");
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    ASSERT_NE(holder.service, nullptr);
-    ReleaseDriverService(holder);
-    EXPECT_FALSE(Loaded("no-destroy"));
-}
-
-TEST_F(DriverServiceHolderTest, ReleasingAnEmptyHolderDoesNothing)
-{
-    DriverServiceHolder holder;
-    ReleaseDriverService(holder);
-    EXPECT_EQ(holder.library, nullptr);
-}
-
-TEST_F(DriverServiceHolderTest, RootRefusesALibraryOthersCanWrite)
-{
-    if (geteuid() != 0) {
-        GTEST_SKIP() << "the refusal applies to processes running as root";
+    const PluginRow rows[] = {
+        {"good", true, true, 1, 0, ""},
+        // Made but never handed out.
+        {"not-ready", true, false, 1, 0, ""},
+        {"no-factory", false, false, -1, -1, "does not export CreateHDXService"},
+        // The module hands back what the factory gave it, null included.
+        {"null-factory", false, false, 1, 1, "returned no service"},
+        {"no-destroy", true, true, 0, 0, ""},
+    };
+    for (const PluginRow& row : rows) {
+        SCOPED_TRACE(row.plugin);
+        ASSERT_EQ(chdir((std::string(TEST_PLUGIN_FOLDER) + "/" + row.plugin).c_str()), 0);
+        DriverServiceHolder holder;
+        SetUpDriverService(holder, SystemDynamicLibraries());
+        EXPECT_NE(holder.problem.find(row.problem), std::string::npos) << holder.problem;
+        EXPECT_EQ(holder.problem.empty(), *row.problem == '\0') << holder.problem;
+        void* plugin = Keep(row.plugin);
+        ASSERT_NE(plugin, nullptr) << "the library stays loaded until release";
+        EXPECT_NE(holder.library, nullptr);
+        EXPECT_EQ(holder.service != nullptr, row.serviceMade);
+        EXPECT_EQ(GetService(holder), row.handedOut ? holder.service : nullptr);
+        ReleaseDriverService(holder);
+        EXPECT_EQ(holder.library, nullptr);
+        EXPECT_EQ(holder.service, nullptr);
+        if (row.destroyed >= 0) {
+            EXPECT_EQ(Destroyed(plugin, 0), row.destroyed);
+            EXPECT_EQ(Destroyed(plugin, 1), row.destroyedNull);
+        }
+        dlclose(plugin);
+        EXPECT_EQ(Keep(row.plugin), nullptr) << "the library is unloaded";
     }
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::string target = folder.path().toStdString() + "/HalvikDiagnosticsDriverService.so";
-    const std::string source = std::string(TEST_PLUGIN_FOLDER) + "/good/HalvikDiagnosticsDriverService.so";
-    ASSERT_TRUE(QFile::copy(QString::fromStdString(source), QString::fromStdString(target)));
-    ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0700), 0);
-    ASSERT_EQ(chmod(target.c_str(), 0666), 0);
-    ASSERT_EQ(chdir(folder.path().toLocal8Bit().constData()), 0);
-
-    DriverServiceHolder holder;
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    EXPECT_EQ(holder.library, nullptr);
-    EXPECT_NE(holder.problem.find("writable by group or others"), std::string::npos) << holder.problem;
-    EXPECT_FALSE(Loaded("good"));
-
-    ASSERT_EQ(chmod(target.c_str(), 0644), 0);
-    SetUpDriverService(holder, SystemDynamicLibraries());
-    EXPECT_NE(holder.service, nullptr) << "the same file loads once only its owner can write it: " << holder.problem;
-    ReleaseDriverService(holder);
 }
 
 } // namespace

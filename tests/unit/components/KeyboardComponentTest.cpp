@@ -1,218 +1,204 @@
-// Keyboard detection: device entries for PS/2 and USB keyboards, indices, driver versions, and
-// who owns the USB device objects.
+// Keyboard detection: device entries for PS/2 and USB keyboards, indices, driver versions, who owns
+// the USB device objects, the keys released after a test; and the first keyboard among the input
+// devices with the version of its driver, on sysfs trees.
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
 
 #include "KeyboardFixture.h"
 #include "components/KeyboardComponent.h"
 #include "components/KeyboardComponentManager.h"
-#include "usb/UsbDevice.h"
+#include "platform/linux/KeyboardClassDriverLinux.h"
 
 namespace {
 
 using fakeusb::DeviceFacts;
-using keyboardtest::ScriptedMachine;
 
-const PropertyPair kUdi{"UDI", "KEYBOARD_DEVICE_NAME"};
-
-DeviceFacts Mouse()
+// "INDEX=1 PS2_KEYBOARD=...; INDEX=2 ...": every entry's properties in order.
+std::string Describe(const std::vector<DeviceEntry>& devices)
 {
-    DeviceFacts facts;
-    facts.protocol = 2;
-    facts.product = "Acme Mouse";
-    return facts;
-}
-
-std::string Value(const DeviceEntry& entry, const std::string& key)
-{
-    for (const auto& [name, value] : entry.properties) {
-        if (name == key) {
-            return value;
+    std::string text;
+    for (const DeviceEntry& entry : devices) {
+        text += text.empty() ? "" : "; ";
+        EXPECT_EQ(entry.name, "KEYBOARD_DEVICE_NAME");
+        for (const auto& [name, value] : entry.properties) {
+            text += (text.empty() || text.back() == ' ' ? "" : " ") + name + "=" + value;
         }
     }
-    return "(absent)";
+    return text;
 }
 
-class KeyboardComponentTest : public ::testing::Test {
-protected:
-    void TearDown() override { EXPECT_EQ(fakeusb::LiveDevices().load(), 0) << "device objects leaked"; }
+const std::string kAcme =
+    "USB_KEYBOARD_VENDOR_ID=4660 USB_KEYBOARD_PRODUCT_ID=43981 USB_KEYBOARD=[Acme Input - Acme Keyboard]";
+const std::string kPs2 = "INDEX=1 PS2_KEYBOARD=PS2_KEYBOARD_DETECTED_STATUS";
 
-    ScriptedMachine m_machine;
+struct DetectionRow {
+    const char* name;
+    std::vector<std::size_t> firmwareFlags;
+    const char* driverVersion;
+    std::vector<std::vector<DeviceFacts>> controllers;
+    uint32_t walkError;
+    std::string devices;
 };
 
-TEST_F(KeyboardComponentTest, MachineWithoutKeyboardsHasOneEmptyComponent)
-{
-    m_machine.usb->controllers = {{Mouse()}};
-    KeyboardComponentManager manager(ObjectId(10, 0, 0), m_machine.Platform());
-    EXPECT_FALSE(manager.IsDevicePresent());
-    EXPECT_EQ(manager.GetComponentCount(), 0u);
-    EXPECT_EQ(manager.GetComponent(0), nullptr);
+// Class, subclass, protocol, ids and strings; a hub that claims the keyboard class shows that hubs
+// are left out of the walk.
+const DeviceFacts kMouse{3, 1, 2};
+const DetectionRow kMachines[] = {
+    {"OnlyAMouse", {}, "", {{kMouse}}, 0, ""},
+    {"Ps2AndTwoUsbKeyboardsFromOneInThatOrder", {13}, "6.1-21", {{DeviceFacts{}, kMouse}, {{3, 1, 1, 1, 2, "N", "Pad"}}}, 0,
+     kPs2 + " DRIVER_VERSION=6.1-21; INDEX=2 " + kAcme + " DRIVER_VERSION=6.1-21; INDEX=3 USB_KEYBOARD_VENDOR_ID=1 "
+         "USB_KEYBOARD_PRODUCT_ID=2 USB_KEYBOARD=[N - Pad] DRIVER_VERSION=6.1-21"},
+    {"Ps2FirmwareFlagAt9", {9}, "", {}, 0, kPs2},
+    {"Ps2FirmwareFlagAt10WithAUsbKeyboard", {10}, "", {{DeviceFacts{}}}, 0, kPs2 + "; INDEX=2 " + kAcme},
+    {"OtherFirmwareBytesMeanNoPs2Keyboard", {8, 11, 12, 14}, "", {}, 0, ""},
+    {"NoStringDescriptorsShowDashes", {}, "", {{{3, 1, 1, 1, 2, "-", "-"}}}, 0,
+     "INDEX=1 USB_KEYBOARD_VENDOR_ID=1 USB_KEYBOARD_PRODUCT_ID=2 USB_KEYBOARD=[- - -]"},
+    {"OnlyHidBootKeyboards", {}, "", {{kMouse, {0xFF, 1, 1}, {3, 1, 0}, {3, 1, 1, 1, 2, "Hub", "Hub", "-", true}, {}}}, 0,
+     "INDEX=1 " + kAcme},
+    {"FailedWalkLeavesNoKeyboards", {}, "", {{DeviceFacts{}}}, 5, ""},
+};
 
+TEST(KeyboardDetection, ListsThePs2KeyboardThenEachUsbBootKeyboard)
+{
+    for (const DetectionRow& row : kMachines) {
+        SCOPED_TRACE(row.name);
+        keyboardtest::ScriptedMachine machine;
+        for (std::size_t offset : row.firmwareFlags) {
+            machine.SetPs2Flag(offset);
+        }
+        machine.classDriver.version = row.driverVersion;
+        machine.usb->controllers = row.controllers;
+        machine.usb->errorCode = row.walkError;
+        auto keyboard = std::make_unique<KeyboardComponent>("0", machine.Platform());
+        keyboard->DetectKeyboards();
+        const std::vector<DeviceEntry> devices = keyboard->GetDevices();
+        EXPECT_EQ(Describe(devices), row.devices);
+        EXPECT_EQ(fakeusb::LiveDevices().load(), static_cast<int>(keyboard->GetUsbKeyboards().size())) << "others freed";
+        EXPECT_EQ(KeyboardComponentManager(ObjectId(10, 0, 0), machine.Platform()).IsDevicePresent(), !devices.empty());
+        // The version is asked afresh for every entry.
+        EXPECT_EQ(machine.classDriver.queries, static_cast<int>(devices.size()));
+        std::string version = "unchanged";
+        EXPECT_EQ(keyboard->QueryDriverVersion(version), *row.driverVersion ? 0u : 128u);
+        EXPECT_EQ(version, *row.driverVersion ? row.driverVersion : "unchanged");
+        keyboard.reset();
+        EXPECT_EQ(fakeusb::LiveDevices().load(), 0) << "device objects leaked";
+    }
+}
+
+TEST(KeyboardComponentManager, KeepsExactlyOneComponentAndStartsItsIndicesAgain)
+{
+    keyboardtest::ScriptedMachine machine;
+    machine.usb->controllers = {{DeviceFacts{}, DeviceFacts{}}};
+    KeyboardComponentManager manager(ObjectId(10, 0, 0), machine.Platform());
+    manager.DetectComponents();
     manager.DetectComponents();
     ASSERT_EQ(manager.GetComponentCount(), 1u);
-    SystemComponent* component = manager.GetComponent(0);
+    SystemComponent* component = manager.GetComponentByIndex(0);
     ASSERT_NE(component, nullptr);
-    EXPECT_EQ(manager.GetComponentByIndex(0), component);
-    EXPECT_EQ(manager.GetComponent(1), nullptr);
-    EXPECT_EQ(component->GetId(), "0");
-    EXPECT_TRUE(component->GetDevices().empty());
+    EXPECT_EQ(Describe(component->GetDevices()), "INDEX=1 " + kAcme + "; INDEX=2 " + kAcme);
     const ComponentSummary summary = component->GetSummary();
     EXPECT_EQ(summary.typeName, "KEYBOARD_DEVICE_NAME");
-    EXPECT_EQ(summary.secondaryText, "");
-    EXPECT_EQ(summary.attributes, PropertyList{kUdi});
-    EXPECT_TRUE(summary.properties.empty());
+    EXPECT_EQ(summary.attributes, (PropertyList{{"UDI", "KEYBOARD_DEVICE_NAME"}})) << "not appended twice";
 }
 
-TEST_F(KeyboardComponentTest, Ps2AndTwoUsbKeyboardsAreIndexedFromOneInThatOrder)
+TEST(KeyboardComponent, ReleaseLeavesTheMouseButtonsDown)
 {
-    m_machine.SetPs2Flag(13);
-    m_machine.classDriver.version = "6.1.0-21-amd64";
-    DeviceFacts second;
-    second.vendorId = 0x0001;
-    second.productId = 0x0002;
-    second.manufacturer = "Northwind";
-    second.product = "Compact";
-    m_machine.usb->controllers = {{DeviceFacts{}, Mouse()}, {second}};
-
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    EXPECT_TRUE(keyboard.IsPs2KeyboardPresent());
-    keyboard.DetectKeyboards();
-    const std::vector<DeviceEntry> devices = keyboard.GetDevices();
-    ASSERT_EQ(devices.size(), 3u);
-    EXPECT_EQ(devices[0].name, "KEYBOARD_DEVICE_NAME");
-    EXPECT_EQ(devices[0].properties,
-              (PropertyList{{"INDEX", "1"}, {"PS2_KEYBOARD", "PS2_KEYBOARD_DETECTED_STATUS"},
-                            {"DRIVER_VERSION", "6.1.0-21-amd64"}}));
-    EXPECT_EQ(devices[1].properties,
-              (PropertyList{{"INDEX", "2"}, {"USB_KEYBOARD_VENDOR_ID", "4660"}, {"USB_KEYBOARD_PRODUCT_ID", "43981"},
-                            {"USB_KEYBOARD", "[Acme Input - Acme Keyboard]"}, {"DRIVER_VERSION", "6.1.0-21-amd64"}}));
-    EXPECT_EQ(Value(devices[2], "INDEX"), "3");
-    EXPECT_EQ(Value(devices[2], "USB_KEYBOARD_VENDOR_ID"), "1");
-    EXPECT_EQ(Value(devices[2], "USB_KEYBOARD"), "[Northwind - Compact]");
-    // The version is asked afresh for every entry.
-    EXPECT_EQ(m_machine.classDriver.queries, 3);
-}
-
-class Ps2FlagTest : public KeyboardComponentTest, public ::testing::WithParamInterface<std::size_t> {};
-
-TEST_P(Ps2FlagTest, AnyOfTheThreeFirmwareFlagsMeansAPs2Keyboard)
-{
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    EXPECT_FALSE(keyboard.IsPs2KeyboardPresent());
-    m_machine.SetPs2Flag(GetParam());
-    EXPECT_TRUE(keyboard.IsPs2KeyboardPresent());
-    KeyboardComponentManager manager(ObjectId(10, 0, 0), m_machine.Platform());
-    EXPECT_TRUE(manager.IsDevicePresent());
-}
-
-INSTANTIATE_TEST_SUITE_P(Offsets, Ps2FlagTest, ::testing::Values(9u, 10u, 13u));
-
-TEST_F(KeyboardComponentTest, OtherFirmwareBytesDoNotMeanAPs2Keyboard)
-{
-    for (std::size_t offset : {8u, 11u, 12u, 14u}) {
-        m_machine.SetPs2Flag(offset);
+    keyboardtest::ScriptedMachine machine;
+    KeyboardComponent keyboard("0", machine.Platform());
+    // Virtual keys 1, 2 and 4 to 6 are mouse buttons; 3 is Cancel.
+    for (uint8_t code : {1, 2, 3, 4, 5, 6, 7, 0x1B, 0x41, 0xFF}) {
+        machine.keyState.Press(code);
     }
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    EXPECT_FALSE(keyboard.IsPs2KeyboardPresent());
+    EXPECT_TRUE(keyboard.ReleasePressedKeys());
+    EXPECT_EQ(machine.keyState.released, (std::vector<uint8_t>{3, 7, 0x1B, 0x41, 0xFF}));
 }
 
-TEST_F(KeyboardComponentTest, KeyboardWithoutStringDescriptorsShowsDashes)
-{
-    DeviceFacts bare;
-    bare.manufacturer = "-";
-    bare.product = "-";
-    m_machine.usb->controllers = {{bare}};
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    keyboard.DetectKeyboards();
-    ASSERT_EQ(keyboard.GetDevices().size(), 1u);
-    EXPECT_EQ(Value(keyboard.GetDevices()[0], "USB_KEYBOARD"), "[- - -]");
-}
+namespace fs = std::filesystem;
 
-TEST_F(KeyboardComponentTest, WithoutADriverVersionNoEntryCarriesOne)
+// Key capability words as the kernel prints them: a full keyboard has KEY_ESC..KEY_D in the last.
+constexpr char kKeyboard[] = "402000000 3803078f800d001 feffffdfffefffff fffffffffffffffe";
+constexpr char kPowerButton[] = "10000000000000 0";
+constexpr char kMediaKeys[] = "2000000 0 0 1c000000000000";
+
+// An input device; with a driver, under a parent device bound to it, whose module (if any) has a version.
+struct Input {
+    const char* name;
+    const char* keys; // empty: a node without key capabilities
+    const char* driver;
+    const char* module;
+    const char* moduleVersion;
+};
+
+struct TreeRow {
+    const char* name;
+    std::vector<Input> inputs;
+    const char* firstKeyboard; // empty: none
+    const char* version;       // empty: the query fails
+};
+
+const TreeRow kTrees[] = {
+    {"ModuleVersionOfTheFirstKeyboardWins",
+     {{"input0", kPowerButton, "button", "", ""}, {"input3", kKeyboard, "vendorkbd", "vendorkbd", "2.4.1"}},
+     "input3", "2.4.1"},
+    {"BuiltInDriverReportsTheKernelRelease", {{"input1", kKeyboard, "atkbd", "", ""}}, "input1", "6.1.0-test"},
+    {"InTreeModuleWithoutItsOwnVersionReportsTheKernelRelease", {{"input1", kKeyboard, "hid-generic", "hid_generic", ""}},
+     "input1", "6.1.0-test"},
+    {"InputsAreOrderedByNumberNotByName",
+     {{"input10", kKeyboard, "second", "", ""}, {"input2", kKeyboard, "first", "first", "1.0"}}, "input2", "1.0"},
+    {"NoKeyboardAmongTheInputs",
+     {{"input0", kPowerButton, "button", "", ""}, {"input1", kMediaKeys, "remote", "", ""}, {"mice", "", "", "", ""},
+      {"input7", "not hexadecimal", "", "", ""}},
+     "", ""},
+    {"KeyboardWithoutABoundDriver", {{"input4", kKeyboard, "", "", ""}}, "input4", ""},
+    {"NoInputClass", {}, "", ""},
+};
+
+TEST(KeyboardClassDriverLinux, FindsTheFirstKeyboardAndItsDriverVersionOnSysfsTrees)
 {
-    m_machine.SetPs2Flag(9);
-    m_machine.usb->controllers = {{DeviceFacts{}}};
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    keyboard.DetectKeyboards();
-    ASSERT_EQ(keyboard.GetDevices().size(), 2u);
-    for (const DeviceEntry& entry : keyboard.GetDevices()) {
-        EXPECT_EQ(Value(entry, "DRIVER_VERSION"), "(absent)");
+    for (const TreeRow& row : kTrees) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir folder;
+        const fs::path root = folder.path().toStdString();
+        const auto write = [&root](const std::string& relative, const std::string& text) {
+            fs::create_directories((root / relative).parent_path());
+            std::ofstream(root / relative) << text << "\n";
+        };
+        const auto link = [&root](const std::string& relative, const std::string& target) {
+            fs::create_directories((root / relative).parent_path());
+            fs::create_directory_symlink(target, root / relative);
+        };
+        for (const Input& input : row.inputs) {
+            const std::string name = input.name;
+            if (*input.driver == '\0') {
+                const bool keys = *input.keys != '\0';
+                write("class/input/" + name + (keys ? "/capabilities/key" : "/dev"), keys ? input.keys : "13:63");
+                continue;
+            }
+            const std::string device = "devices/platform/" + name + "-parent";
+            const std::string driver = std::string("bus/platform/drivers/") + input.driver;
+            write(device + "/" + name + "/capabilities/key", input.keys);
+            link("class/input/" + name, "../../" + device + "/" + name);
+            link(device + "/" + name + "/device", "..");
+            fs::create_directories(root / driver);
+            link(device + "/driver", "../../../" + driver);
+            if (*input.module != '\0') {
+                fs::create_directories(root / "module" / input.module);
+                link(driver + "/module", std::string("../../../../module/") + input.module);
+            }
+            if (*input.moduleVersion != '\0') {
+                write(std::string("module/") + input.module + "/version", input.moduleVersion);
+            }
+        }
+        corvo::platform::KeyboardClassDriverLinux driver(corvo::platform::SysfsReader(root.string()), "6.1.0-test");
+        EXPECT_EQ(driver.FirstKeyboardInput().value_or(""), row.firstKeyboard);
+        std::string version = "unchanged";
+        EXPECT_EQ(driver.QueryDriverVersion(version), *row.version != '\0');
+        EXPECT_EQ(version, *row.version ? row.version : "unchanged");
     }
-    std::string version = "unchanged";
-    EXPECT_EQ(keyboard.QueryDriverVersion(version), 128u);
-    EXPECT_EQ(version, "unchanged");
-}
-
-TEST_F(KeyboardComponentTest, OnlyHidBootKeyboardsAreKept)
-{
-    DeviceFacts vendorSpecific;
-    vendorSpecific.deviceClass = 0xFF;
-    vendorSpecific.protocol = 1;
-    DeviceFacts keyboardWithoutBootProtocol;
-    keyboardWithoutBootProtocol.protocol = 0;
-    m_machine.usb->controllers = {{Mouse(), vendorSpecific, keyboardWithoutBootProtocol, DeviceFacts{}}};
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    ASSERT_EQ(keyboard.GetUsbKeyboards().size(), 1u);
-    EXPECT_EQ(keyboard.GetUsbKeyboards()[0]->GetProduct(), "Acme Keyboard");
-    EXPECT_EQ(fakeusb::LiveDevices().load(), 1) << "the others were freed at once";
-}
-
-TEST_F(KeyboardComponentTest, FailedWalkLeavesNoKeyboards)
-{
-    m_machine.usb->controllers = {{DeviceFacts{}}};
-    m_machine.usb->errorCode = 5;
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    EXPECT_TRUE(keyboard.GetUsbKeyboards().empty());
-}
-
-TEST_F(KeyboardComponentTest, RefreshReplacesTheKeyboardObjectsWithThoseAttachedNow)
-{
-    m_machine.usb->controllers = {{DeviceFacts{}, DeviceFacts{}}};
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    EXPECT_EQ(keyboard.GetUsbKeyboards().size(), 2u);
-    m_machine.usb->controllers = {{DeviceFacts{}}};
-    keyboard.RefreshUsbKeyboards();
-    EXPECT_EQ(keyboard.GetUsbKeyboards().size(), 1u);
-    EXPECT_EQ(fakeusb::LiveDevices().load(), 1);
-    EXPECT_EQ(m_machine.usb->walks, 2);
-}
-
-TEST_F(KeyboardComponentTest, SecondDetectionStartsTheIndicesAgainAndKeepsOneComponent)
-{
-    m_machine.usb->controllers = {{DeviceFacts{}, DeviceFacts{}}};
-    KeyboardComponentManager manager(ObjectId(10, 0, 0), m_machine.Platform());
-    manager.DetectComponents();
-    manager.DetectComponents();
-    ASSERT_EQ(manager.GetComponentCount(), 1u);
-    const std::vector<DeviceEntry> devices = manager.GetComponent(0)->GetDevices();
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_EQ(Value(devices[0], "INDEX"), "1");
-    EXPECT_EQ(Value(devices[1], "INDEX"), "2");
-    EXPECT_EQ(manager.GetComponent(0)->GetSummary().attributes, PropertyList{kUdi}) << "not appended twice";
-}
-
-TEST_F(KeyboardComponentTest, RecordsHandedOutAreCopies)
-{
-    m_machine.usb->controllers = {{DeviceFacts{}}};
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    keyboard.DetectKeyboards();
-    std::vector<DeviceEntry> devices = keyboard.GetDevices();
-    devices[0].properties.clear();
-    ComponentSummary summary = keyboard.GetSummary();
-    summary.attributes.clear();
-    EXPECT_EQ(keyboard.GetDevices()[0].properties.size(), 4u);
-    EXPECT_EQ(keyboard.GetSummary().attributes.size(), 1u);
-}
-
-TEST_F(KeyboardComponentTest, HostSlotsGiveTheirConstants)
-{
-    KeyboardComponent keyboard("0", m_machine.Platform());
-    SystemComponent& component = keyboard;
-    EXPECT_FALSE(component.HostQuery5());
-    EXPECT_TRUE(component.HostQuery6());
-    EXPECT_TRUE(component.HostQuery7());
-    EXPECT_TRUE(component.HostQuery9());
-    EXPECT_FALSE(keyboard.HasDriverService());
-    EXPECT_EQ(keyboard.DriverServiceProblem(), "no plug-in in this test");
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include "FakeHwkit.h"
 #include "FakeUsb.h"
 #include "components/KeyboardPlatform.h"
-#include "platform/DynamicLibraries.h"
 #include "platform/KeyPointerState.h"
 #include "platform/KeyboardClassDriver.h"
 
@@ -18,20 +17,14 @@ namespace keyboardtest {
 
 class FixedClassDriver : public corvo::platform::KeyboardClassDriver {
 public:
-    bool QueryDriverVersion(std::string& version) const override
+    bool QueryDriverVersion(std::string& found) const override
     {
         ++queries;
-        if (this->version.empty()) {
-            return false;
-        }
-        version = this->version;
-        return true;
+        found = version.empty() ? found : version;
+        return !version.empty();
     }
-    bool RestoreRepeatSettings() const override
-    {
-        ++restores;
-        return repeatRestorable;
-    }
+    bool RestoreRepeatSettings() const override { return ++restores, repeatRestorable; }
+
     std::string version;
     bool repeatRestorable = true;
     mutable int queries = 0;
@@ -68,7 +61,6 @@ public:
         keys[code] = static_cast<uint8_t>(keys[code] & ~0x80);
         return true;
     }
-
     void Press(uint8_t code) { keys[code] |= 0x80; }
 
     corvo::platform::KeyboardStateBytes keys{};
@@ -80,19 +72,6 @@ public:
     std::function<void(ScriptedKeyState&)> onPointerReading;
 };
 
-// A loader with no plug-in anywhere, so components never load one.
-class NoLibraries : public corvo::platform::DynamicLibraries {
-public:
-    std::string CurrentDirectory() const override { return "/nonexistent"; }
-    void* Load(const std::string&, std::string& reason) override
-    {
-        reason = "no plug-in in this test";
-        return nullptr;
-    }
-    void* Resolve(void*, const char*) override { return nullptr; }
-    void Free(void*) override {}
-};
-
 // Hands a component its own object while the test keeps the script.
 class ForwardingKeyState : public corvo::platform::KeyPointerState {
 public:
@@ -102,10 +81,7 @@ public:
     corvo::platform::KeyboardStateBytes ReadKeyboardState() override { return m_target.ReadKeyboardState(); }
     bool IsKeyDown(uint8_t code) override { return m_target.IsKeyDown(code); }
     bool IsToggled(uint8_t code) override { return m_target.IsToggled(code); }
-    std::optional<corvo::platform::PointerPosition> ReadPointerPosition() override
-    {
-        return m_target.ReadPointerPosition();
-    }
+    std::optional<corvo::platform::PointerPosition> ReadPointerPosition() override { return m_target.ReadPointerPosition(); }
     bool SynthesizeKeyRelease(uint8_t code) override { return m_target.SynthesizeKeyRelease(code); }
 
 private:
@@ -113,31 +89,23 @@ private:
 };
 
 struct ScriptedMachine {
-    ScriptedMachine()
-    {
-        fakehwkit::Reset();
-        usb = std::make_shared<fakeusb::Machine>();
-    }
+    ScriptedMachine() { fakehwkit::Reset(); }
 
+    // No loader: components never load a driver-service plug-in.
     KeyboardPlatform Platform()
     {
         KeyboardPlatform platform;
-        auto machine = usb;
-        platform.createUsbComponent = [machine] { return std::make_unique<fakeusb::FakeUsbComponent>(machine); };
-        platform.libraries = &libraries;
+        platform.createUsbComponent = [machine = usb] { return std::make_unique<fakeusb::FakeUsbComponent>(machine); };
         platform.classDriver = &classDriver;
-        ScriptedKeyState* state = &keyState;
-        platform.createKeyPointerState = [state]() -> std::unique_ptr<corvo::platform::KeyPointerState> {
+        platform.createKeyPointerState = [state = &keyState]() -> std::unique_ptr<corvo::platform::KeyPointerState> {
             return std::make_unique<ForwardingKeyState>(*state);
         };
         return platform;
     }
-
     void SetPs2Flag(std::size_t offset) { fakehwkit::SetFlag(offset, 1); }
 
-    std::shared_ptr<fakeusb::Machine> usb;
+    std::shared_ptr<fakeusb::Machine> usb = std::make_shared<fakeusb::Machine>();
     FixedClassDriver classDriver;
-    NoLibraries libraries;
     ScriptedKeyState keyState;
 };
 

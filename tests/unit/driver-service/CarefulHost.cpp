@@ -1,139 +1,133 @@
-// The careful host's port sequences.
-#include "CarefulHost.h"
+// The careful host's port sequences, its script player, and the checks over the simulator's log.
+#include "DriverServiceTesting.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cstdio>
 
 namespace drivertest {
 
 namespace {
 
-constexpr uint16_t kDataPort = 0x60;
-constexpr uint16_t kStatusCommandPort = 0x64;
-constexpr uint8_t kOutputFull = 0x01;
-constexpr uint8_t kInputFull = 0x02;
-constexpr uint8_t kQualifierBits = 0xE0;
+constexpr uint16_t kData = 0x60;
+constexpr uint16_t kStatus = 0x64;
 
-} // namespace
-
-std::string Describe(const std::vector<Arrival>& arrivals)
+std::string Hex(unsigned value)
 {
-    std::string text;
-    for (const Arrival& arrival : arrivals) {
-        char byte[3];
-        std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned>(arrival.byte));
-        text += (text.empty() ? "" : " ") + std::string(byte);
-        if (arrival.qualifiers & 0x20) {
-            text += "/pointer";
-        }
-        if (arrival.qualifiers & 0x80) {
-            text += "/parity";
-        }
-        if (arrival.qualifiers & 0x40) {
-            text += "/timeout";
-        }
-    }
+    char text[3];
+    std::snprintf(text, sizeof text, "%02x", value & 0xFF);
     return text;
 }
 
-uint8_t CarefulHost::ReadStatus()
+} // namespace
+
+testing::AssertionResult KeyboardInterruptRestored(const std::vector<corvo::i8042::LogEntry>& log)
 {
-    HDXPortRequest request{kStatusCommandPort, 0xA5A5, 1};
-    uint32_t value = 0;
-    EXPECT_EQ(m_service.ReadPort(&request, &value), 0u) << "status read refused";
-    ++m_polls;
-    return static_cast<uint8_t>(value & 0xFF);
+    const auto on = [](const corvo::i8042::LogEntry& entry) {
+        return (entry.configuration & corvo::i8042::kConfigurationKeyboardInterrupt) != 0;
+    };
+    // Back from the end while it is off, to the access that switched it off. Changing the byte takes
+    // two writes, so the first access shows the state the host found: off from there on is not the host's doing.
+    for (std::size_t index = log.size(); index-- > 1 && !on(log[index]);) {
+        if (on(log[index - 1])) {
+            return testing::AssertionFailure() << "the keyboard interrupt stays off after "
+                                               << corvo::i8042::FormatLogEntry(log[index]);
+        }
+    }
+    return testing::AssertionSuccess();
 }
 
-uint8_t CarefulHost::ReadData()
+std::vector<corvo::i8042::LogEntry> ExportedLog(void* plugin)
 {
-    HDXPortRequest request{kDataPort, 0xA5A5, 1};
+    std::vector<corvo::i8042::LogEntry> log;
+    const auto count = reinterpret_cast<I8042SimulatorLogCountFunction>(dlsym(plugin, I8042_SIMULATOR_LOG_COUNT_SYMBOL));
+    const auto entryAt =
+        reinterpret_cast<I8042SimulatorLogEntryAtFunction>(dlsym(plugin, I8042_SIMULATOR_LOG_ENTRY_AT_SYMBOL));
+    for (std::size_t index = 0; count != nullptr && entryAt != nullptr && index < count(); ++index) {
+        I8042SimulatorLogEntry raw{};
+        EXPECT_EQ(entryAt(index, &raw), 1);
+        log.push_back({raw.sequence, raw.timeMicroseconds, raw.isWrite != 0, raw.port, raw.value, raw.configuration,
+                       raw.dropped != 0});
+    }
+    return log;
+}
+
+uint8_t CarefulHost::Read(uint16_t port)
+{
+    HDXPortRequest request{port, 0xA5A5, 1};
     uint32_t value = 0;
-    EXPECT_EQ(m_service.ReadPort(&request, &value), 0u) << "data read refused";
-    return static_cast<uint8_t>(value & 0xFF);
+    EXPECT_EQ(m_service.ReadPort(&request, &value), 0u) << "read of port " << port << " refused";
+    return static_cast<uint8_t>(value);
 }
 
 void CarefulHost::Write(uint16_t port, uint8_t byte)
 {
     HDXPortWriteRequest request{port, 0xA5A5, 1, &byte};
-    EXPECT_EQ(m_service.WritePort(&request), 0u) << "write refused";
+    EXPECT_EQ(m_service.WritePort(&request), 0u) << "write to port " << port << " refused";
 }
 
-bool CarefulHost::WaitUntilInputEmpty(int maxPolls)
+bool CarefulHost::Send(uint16_t port, uint8_t byte)
 {
-    for (int poll = 0; poll < maxPolls; ++poll) {
-        if ((ReadStatus() & kInputFull) == 0) {
+    for (int poll = 0; poll < 20; ++poll) {
+        if ((Read(kStatus) & 0x02) == 0) {
+            Write(port, byte);
             return true;
         }
     }
     return false;
 }
 
-bool CarefulHost::SendCommand(uint8_t command)
+std::string CarefulHost::Arrivals(int quietPolls, bool all)
 {
-    if (!WaitUntilInputEmpty()) {
-        return false;
-    }
-    Write(kStatusCommandPort, command);
-    return true;
-}
-
-bool CarefulHost::SendData(uint8_t byte)
-{
-    if (!WaitUntilInputEmpty()) {
-        return false;
-    }
-    Write(kDataPort, byte);
-    return true;
-}
-
-bool CarefulHost::WriteConfiguration(uint8_t configuration)
-{
-    return SendCommand(0x60) && SendData(configuration);
-}
-
-std::optional<uint8_t> CarefulHost::ReadConfiguration(int maxPolls)
-{
-    if (!SendCommand(0x20)) {
-        return std::nullopt;
-    }
-    const std::optional<Arrival> arrival = NextByte(maxPolls);
-    if (!arrival) {
-        return std::nullopt;
-    }
-    return arrival->byte;
-}
-
-std::optional<Arrival> CarefulHost::NextByte(int maxPolls)
-{
-    for (int poll = 0; poll < maxPolls; ++poll) {
-        const uint8_t status = ReadStatus();
-        if (status & kOutputFull) {
-            Arrival arrival;
-            arrival.qualifiers = status & kQualifierBits;
-            arrival.byte = ReadData();
-            return arrival;
+    std::string text;
+    for (int quiet = 0; quiet < quietPolls; ++quiet) {
+        const uint8_t status = Read(kStatus);
+        if ((status & 0x01) != 0) {
+            text += (text.empty() ? "" : " ") + Hex(Read(kData)) + (status & 0x20 ? "/pointer" : "")
+                + (status & 0x80 ? "/parity" : "") + (status & 0x40 ? "/timeout" : "");
+            quiet = all ? -1 : quietPolls;
         }
     }
-    return std::nullopt;
+    return text;
 }
 
-std::vector<Arrival> CarefulHost::Drain(int quietPolls)
+testing::AssertionResult CarefulHost::Play(const std::string& script)
 {
-    std::vector<Arrival> arrivals;
-    while (const std::optional<Arrival> arrival = NextByte(quietPolls)) {
-        arrivals.push_back(*arrival);
+    std::string mismatches;
+    for (std::size_t start = 0, end = 0; start < script.size(); start = end + 2) {
+        end = std::min(script.find(", ", start), script.size());
+        const std::string step = script.substr(start, end - start);
+        const std::size_t equals = std::min(step.find('='), step.size());
+        const std::string argument = step.substr(1, equals - 1);
+        const auto byte = [&argument] { return static_cast<uint8_t>(std::stoul(argument, nullptr, 16)); };
+        std::string got;
+        switch (step[0]) {
+        case 'c': Write(kStatus, byte()); break;
+        case 'd': Write(kData, byte()); break;
+        case 'C': got = Send(kStatus, byte()) ? "" : "stuck"; break;
+        case 'D': got = Send(kData, byte()) ? "" : "stuck"; break;
+        case 'W': got = Send(kStatus, 0x60) && Send(kData, byte()) ? "" : "stuck"; break;
+        case 'Q': got = Send(kStatus, 0x20) ? Arrivals(20, false) : "stuck"; break;
+        case 'K': got = Send(kData, byte()) ? Arrivals(15, true) : "stuck"; break;
+        case 'S': got = Hex(Read(kStatus)); break;
+        case 'R': got = Hex(Read(kData)); break;
+        case 'A': got = Arrivals(15, true); break;
+        case 'N': got = Arrivals(10, false); break;
+        case 'T': got = std::to_string(m_log().back().time); break;
+        case 'L': {
+            const std::vector<corvo::i8042::LogEntry> log = m_log();
+            const std::size_t line = argument.empty() ? log.size() : std::stoul(argument);
+            got = line >= 1 && line <= log.size() ? corvo::i8042::FormatLogEntry(log[line - 1]) : "";
+            break;
+        }
+        default: return testing::AssertionFailure() << "unknown step \"" << step << "\"";
+        }
+        // Without "=", a step that sends must have sent and the others are not checked.
+        const bool checked = equals < step.size() || std::string("CDW").find(step[0]) != std::string::npos;
+        if (checked && got != (equals < step.size() ? step.substr(equals + 1) : "")) {
+            mismatches += "\n  " + step + " gave \"" + got + "\"";
+        }
     }
-    return arrivals;
-}
-
-std::string CarefulHost::Exchange(uint8_t command, int quietPolls)
-{
-    if (!SendData(command)) {
-        return "<input buffer never emptied>";
-    }
-    return Describe(Drain(quietPolls));
+    return mismatches.empty() ? testing::AssertionSuccess() : testing::AssertionFailure() << mismatches;
 }
 
 } // namespace drivertest

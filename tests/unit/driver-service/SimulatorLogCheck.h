@@ -14,6 +14,7 @@ namespace drivertest {
 // The failure names the access that switched it off for the last time.
 testing::AssertionResult KeyboardInterruptRestored(const std::vector<corvo::i8042::LogEntry>& log);
 
-std::vector<corvo::i8042::LogEntry> Entries(const std::deque<corvo::i8042::LogEntry>& log);
+// The log a loaded simulator plug-in (its dlopen handle) exports.
+std::vector<corvo::i8042::LogEntry> ExportedLog(void* plugin);
 
 } // namespace drivertest

@@ -6,22 +6,21 @@
 #include <QObject>
 
 #include <map>
-#include <memory>
 
 #include "platform/DialogPlatform.h"
 
 namespace keycodetest {
 
+namespace platform = corvo::platform;
+
 // What the fakes share with the test, reset for each case.
 struct FakeSystem {
-    corvo::platform::KeyCapture::Handler handler;
+    platform::KeyCapture::Handler handler;
     int capturesAlive = 0;
-    int capturesMade = 0;
-    std::map<uint8_t, corvo::platform::KeyTextResult> texts;
-    corvo::platform::KeyboardStateBytes keys{};
-    corvo::platform::KeyboardStateBytes lastTranslatedState{};
-    int translations = 0;
-    corvo::platform::KeyboardLayoutIdentity layout{"us", "en_US"};
+    std::map<uint8_t, platform::KeyTextResult> texts;
+    platform::KeyboardStateBytes keys{};
+    platform::KeyboardStateBytes lastTranslatedState{};
+    platform::KeyboardLayoutIdentity layout{"us", "en_US"};
 
     // Sends a key through the capture as the system would; returns whether it may pass.
     bool Key(uint8_t virtualKey, bool down) { return handler ? handler(virtualKey, down) : false; }
@@ -29,13 +28,12 @@ struct FakeSystem {
 
 FakeSystem& Fakes();
 
-class FakeCapture : public corvo::platform::KeyCapture {
+class FakeCapture : public platform::KeyCapture {
 public:
     explicit FakeCapture(Handler handler)
     {
         Fakes().handler = std::move(handler);
         ++Fakes().capturesAlive;
-        ++Fakes().capturesMade;
     }
     ~FakeCapture() override
     {
@@ -45,31 +43,25 @@ public:
     bool IsActive() const override { return true; }
 };
 
-class FakeKeyText : public corvo::platform::KeyText {
+// Key text and key state from the shared state. Scan codes are the virtual key plus 8; a text is
+// found only under the scan code it was asked for.
+class FakeKeys : public platform::KeyText, public platform::KeyPointerState {
 public:
     uint32_t ScanCodeOf(uint8_t virtualKey) override { return virtualKey + 8u; }
-    corvo::platform::KeyTextResult Translate(uint8_t virtualKey, uint32_t scanCode,
-                                            const corvo::platform::KeyboardStateBytes& state) override
+    platform::KeyTextResult Translate(uint8_t virtualKey, uint32_t scanCode,
+                                      const platform::KeyboardStateBytes& state) override
     {
-        ++Fakes().translations;
         Fakes().lastTranslatedState = state;
-        if (scanCode != virtualKey + 8u) {
-            return {};
-        }
         const auto found = Fakes().texts.find(virtualKey);
-        return found == Fakes().texts.end() ? corvo::platform::KeyTextResult{} : found->second;
+        return found == Fakes().texts.end() || scanCode != virtualKey + 8u ? platform::KeyTextResult{} : found->second;
     }
-    corvo::platform::KeyboardLayoutIdentity ActiveLayout() override { return Fakes().layout; }
-};
-
-class FakeKeyState : public corvo::platform::KeyPointerState {
-public:
+    platform::KeyboardLayoutIdentity ActiveLayout() override { return Fakes().layout; }
     bool IsAvailable() const override { return true; }
     std::string Description() const override { return "fake"; }
-    corvo::platform::KeyboardStateBytes ReadKeyboardState() override { return Fakes().keys; }
+    platform::KeyboardStateBytes ReadKeyboardState() override { return Fakes().keys; }
     bool IsKeyDown(uint8_t code) override { return (Fakes().keys[code] & 0x80) != 0; }
     bool IsToggled(uint8_t code) override { return (Fakes().keys[code] & 0x01) != 0; }
-    std::optional<corvo::platform::PointerPosition> ReadPointerPosition() override { return std::nullopt; }
+    std::optional<platform::PointerPosition> ReadPointerPosition() override { return std::nullopt; }
     bool SynthesizeKeyRelease(uint8_t) override { return false; }
 };
 
@@ -79,9 +71,7 @@ class UserEventCounter : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::User) {
-            ++count;
-        }
+        count += event->type() == QEvent::User ? 1 : 0;
         return false;
     }
     int count = 0;
@@ -91,15 +81,13 @@ public:
 inline void InstallFakes()
 {
     Fakes() = FakeSystem{};
-    corvo::platform::DialogPlatform platform;
-    platform.createKeyCapture = [](QWidget*, corvo::platform::KeyCapture::Handler handler) {
-        return std::unique_ptr<corvo::platform::KeyCapture>(std::make_unique<FakeCapture>(std::move(handler)));
-    };
-    platform.createKeyText = [] { return std::unique_ptr<corvo::platform::KeyText>(std::make_unique<FakeKeyText>()); };
-    platform.createKeyState = [] {
-        return std::unique_ptr<corvo::platform::KeyPointerState>(std::make_unique<FakeKeyState>());
-    };
-    corvo::platform::InstallDialogPlatform(std::move(platform));
+    platform::InstallDialogPlatform({
+        [](QWidget*, platform::KeyCapture::Handler handler) -> std::unique_ptr<platform::KeyCapture> {
+            return std::make_unique<FakeCapture>(std::move(handler));
+        },
+        []() -> std::unique_ptr<platform::KeyText> { return std::make_unique<FakeKeys>(); },
+        []() -> std::unique_ptr<platform::KeyPointerState> { return std::make_unique<FakeKeys>(); },
+    });
 }
 
 } // namespace keycodetest

@@ -1,132 +1,86 @@
-// Choice of the user-interface language and translation look-ups.
+// Choice of the user-interface language, the system's languages from the environment, translation
+// look-ups, and the English catalogue of every message key.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
+#include <tuple>
 
+#include "keycode/KeyTable.h"
 #include "module/Language.h"
 #include "platform/UiLanguageSource.h"
 #include "platform/linux/EnvironmentUiLanguageSource.h"
 
 namespace {
 
-using corvo::keyboard::DetermineLanguage;
-using corvo::keyboard::GetLanguage;
-using corvo::platform::EnvironmentUiLanguageSource;
+using namespace corvo::keyboard;
 
-class StubLanguages : public corvo::platform::UiLanguageSource {
-public:
-    explicit StubLanguages(std::vector<std::string> languages) : m_languages(std::move(languages)) {}
-    std::vector<std::string> PreferredUiLanguages() const override { return m_languages; }
-
-private:
-    std::vector<std::string> m_languages;
+struct StubLanguages : corvo::platform::UiLanguageSource {
+    explicit StubLanguages(std::vector<std::string> list) : languages(std::move(list)) {}
+    std::vector<std::string> PreferredUiLanguages() const override { return languages; }
+    std::vector<std::string> languages;
 };
 
-class LanguageTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
-
-    // Writes config.ini with the given DEFAULT_LANGUAGE line (nothing when empty) and returns its path.
-    std::string Config(const std::string& line)
-    {
-        const std::string path = m_folder.filePath("config.ini").toStdString();
-        std::ofstream out(path, std::ios::trunc);
-        out << "[GLOBAL]\nRUN_TIMES = 1\n";
-        if (!line.empty()) {
-            out << "[LANGUAGE]\n" << line << "\n";
+TEST(LanguageTest, ConfiguredLanguageThenTheSystemsThenTheDefault)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath("config.ini").toStdString();
+    // The [LANGUAGE] section's text (null: no config.ini at all), the system's languages, the choice.
+    const std::vector<std::tuple<const char*, std::vector<std::string>, std::string>> rows = {
+        {"DEFAULT_LANGUAGE = Japanese", {"de-DE"}, "ja_JP"}, {"default_language=JAPANESE", {}, "ja_JP"},
+        {"DEFAULT_LANGUAGE = PT_BR", {"de-DE"}, "pt_BR"}, {"DEFAULT_LANGUAGE = es_es", {}, "es_ES"},
+        {"DEFAULT_LANGUAGE = ZH_cn", {"de-DE"}, "zh_CN"}, {"DEFAULT_LANGUAGE = english", {"de-DE"}, "en_US"},
+        // Portuguese is known by its code only; the reader keeps trailing blanks.
+        {"DEFAULT_LANGUAGE = portuguese", {"fr-FR"}, "fr_FR"}, {"DEFAULT_LANGUAGE = german  ", {"it-IT"}, "it_IT"},
+        {"DEFAULT_LANGUAGE = klingon", {"nl-NL"}, "nl_NL"}, {"DEFAULT_LANGUAGE = dutch\nbroken", {"de-DE"}, "nl_NL"},
+        {"", {"de-DE", "en-US"}, "de_DE"}, {"", {"de-AT"}, "en_US"}, {"", {"ja-JP"}, "ja_JP"}, {"", {"pt-BR"}, "pt_BR"},
+        {"", {"zh-CN"}, "zh_CN"}, {nullptr, {"de-DE"}, "de_DE"},
+        // A known language keeps the system's own spelling.
+        {"", {"JA-jp"}, "JA_jp"},
+        // Without system languages the previous choice is looked up again.
+        {"DEFAULT_LANGUAGE = french", {}, "fr_FR"}, {"", {}, "fr_FR"}, {"", {"xx-YY"}, "en_US"}, {"", {}, "en_US"}};
+    for (const auto& [language, system, expected] : rows) {
+        std::remove(path.c_str());
+        if (language != nullptr) {
+            std::ofstream(path) << "[GLOBAL]\nRUN_TIMES = 1\n"
+                                << (*language != '\0' ? "[LANGUAGE]\n" + std::string(language) + "\n" : "");
         }
-        return path;
+        DetermineLanguage(StubLanguages(system), path);
+        EXPECT_EQ(GetLanguage(), expected) << (language != nullptr ? language : "no config.ini") << " / "
+                                           << ::testing::PrintToString(system);
     }
+}
 
-    std::string Determine(const std::string& configLine, std::vector<std::string> system)
-    {
-        DetermineLanguage(StubLanguages(std::move(system)), Config(configLine));
-        return GetLanguage();
+TEST(LanguageTest, EnvironmentFollowsTheCLibrarysPrecedence)
+{
+    const std::vector<std::pair<std::map<std::string, std::string>, std::vector<std::string>>> rows = {
+        {{{"LANG", "de_DE.UTF-8"}}, {"de-DE"}}, {{{"LANG", "de_AT.UTF-8@euro"}}, {"de-AT"}},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, {"ja-JP"}},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP"}, {"LC_ALL", "fr_FR"}}, {"fr-FR"}},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:en"}}, {"pt-BR", "en"}},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "::"}}, {"de-DE"}},
+        // In the C locale the list in LANGUAGE is ignored, as the C library does.
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "ja_JP"}}, {}}, {{{"LC_ALL", "POSIX"}}, {}}, {{}, {}}};
+    for (const auto& [variables, expected] : rows) {
+        corvo::platform::EnvironmentUiLanguageSource source([&](const char* name) -> std::optional<std::string> {
+            return variables.count(name) != 0 ? std::optional<std::string>(variables.at(name)) : std::nullopt;
+        });
+        EXPECT_EQ(source.PreferredUiLanguages(), expected) << ::testing::PrintToString(variables);
     }
-
-    QTemporaryDir m_folder;
-};
-
-struct ChoiceRow {
-    const char* configLine;
-    std::vector<std::string> system;
-    const char* expected;
-};
-
-class LanguageChoiceTest : public LanguageTest, public ::testing::WithParamInterface<ChoiceRow> {};
-
-TEST_P(LanguageChoiceTest, ConfiguredLanguageThenSystemThenDefault)
-{
-    const ChoiceRow& row = GetParam();
-    EXPECT_EQ(Determine(row.configLine, row.system), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, LanguageChoiceTest,
-    ::testing::Values(
-        ChoiceRow{"DEFAULT_LANGUAGE = Japanese", {"de-DE"}, "ja_JP"},
-        ChoiceRow{"default_language=JAPANESE", {}, "ja_JP"},
-        ChoiceRow{"DEFAULT_LANGUAGE = PT_BR", {"de-DE"}, "pt_BR"},
-        ChoiceRow{"DEFAULT_LANGUAGE = es_es", {}, "es_ES"},
-        // Portuguese is known by its code only.
-        ChoiceRow{"DEFAULT_LANGUAGE = portuguese", {"fr-FR"}, "fr_FR"},
-        // The reader keeps trailing blanks, so this is not a known name.
-        ChoiceRow{"DEFAULT_LANGUAGE = german  ", {"it-IT"}, "it_IT"},
-        ChoiceRow{"", {"de-DE", "en-US"}, "de_DE"},
-        ChoiceRow{"", {"de-AT"}, "en_US"},
-        ChoiceRow{"", {"ja-JP"}, "ja_JP"},
-        ChoiceRow{"", {"pt-BR"}, "pt_BR"},
-        ChoiceRow{"", {"zh-CN"}, "zh_CN"},
-        ChoiceRow{"DEFAULT_LANGUAGE = klingon", {"nl-NL"}, "nl_NL"}));
-
-TEST_F(LanguageTest, SystemTextIsKeptAsTheSystemSpellsIt)
-{
-    // A known language keeps the system's own spelling; it is not replaced by the mapped code.
-    EXPECT_EQ(Determine("", {"JA-jp"}), "JA_jp");
-}
-
-TEST_F(LanguageTest, WithoutSystemLanguagesThePreviousChoiceIsLookedUpAgain)
-{
-    EXPECT_EQ(Determine("DEFAULT_LANGUAGE = french", {}), "fr_FR");
-    EXPECT_EQ(Determine("", {}), "fr_FR");
-    EXPECT_EQ(Determine("", {"xx-YY"}), "en_US");
-    EXPECT_EQ(Determine("", {}), "en_US");
-}
-
-TEST_F(LanguageTest, MissingConfigurationFileFallsThroughToTheSystem)
-{
-    DetermineLanguage(StubLanguages({"de-DE"}), m_folder.filePath("absent.ini").toStdString());
-    EXPECT_EQ(GetLanguage(), "de_DE");
-}
-
-TEST_F(LanguageTest, MalformedLineAfterTheSettingStillLeavesTheSettingFound)
-{
-    const std::string path = m_folder.filePath("config.ini").toStdString();
-    std::ofstream(path) << "[LANGUAGE]\nDEFAULT_LANGUAGE = dutch\nthis line is broken\n";
-    DetermineLanguage(StubLanguages({"de-DE"}), path);
-    EXPECT_EQ(GetLanguage(), "nl_NL");
-}
-
-TEST(LanguageNamesTest, KnownNamesAndCodes)
-{
-    EXPECT_EQ(corvo::keyboard::LanguageCodeForName("english"), "en_US");
-    EXPECT_EQ(corvo::keyboard::LanguageCodeForName("zh_cn"), "zh_CN");
-    EXPECT_EQ(corvo::keyboard::LanguageCodeForName("portuguese"), "");
-    EXPECT_EQ(corvo::keyboard::LanguageCodeForName("English"), "") << "callers lower-case first";
-}
-
-TEST(TranslateKeyTest, KeyWithoutCatalogueEntryIsShownAsTheKey)
-{
-    EXPECT_EQ(corvo::keyboard::TranslateKey("KEYBOARD", "NO_SUCH_KEY_ANYWHERE"), "NO_SUCH_KEY_ANYWHERE");
-}
-
-TEST(TranslateKeyTest, InstalledCatalogueTranslatesInItsContextOnly)
+TEST(LanguageTest, KeysAreTranslatedInTheirContextOnlyAndShownAsThemselvesOtherwise)
 {
     int argc = 1;
     char name[] = "language_test";
@@ -135,45 +89,63 @@ TEST(TranslateKeyTest, InstalledCatalogueTranslatesInItsContextOnly)
     QTranslator translator;
     ASSERT_TRUE(translator.load(QStringLiteral(KEYBOARD_QM_FILE))) << KEYBOARD_QM_FILE;
     QCoreApplication::installTranslator(&translator);
-
-    EXPECT_EQ(corvo::keyboard::TranslateKey("KEYBOARD", "YES"), "Yes");
-    EXPECT_EQ(corvo::keyboard::TranslateKey("KEYBOARD", "LATEST_PRESSED_KEY:"), "Latest pressed key:");
-    EXPECT_EQ(corvo::keyboard::TranslateKey("AdvancedTestWidget", "YES"), "YES");
+    EXPECT_EQ(TranslateKey("KEYBOARD", "YES"), "Yes");
+    EXPECT_EQ(TranslateKey("KEYBOARD", "LATEST_PRESSED_KEY:"), "Latest pressed key:");
+    EXPECT_EQ(TranslateKey("AdvancedTestWidget", "YES"), "YES");
+    EXPECT_EQ(TranslateKey("KEYBOARD", "NO_SUCH_KEY_ANYWHERE"), "NO_SUCH_KEY_ANYWHERE");
     QCoreApplication::removeTranslator(&translator);
 }
 
-struct EnvironmentRow {
-    std::map<std::string, std::string> variables;
-    std::vector<std::string> expected;
-};
-
-class EnvironmentLanguagesTest : public ::testing::TestWithParam<EnvironmentRow> {};
-
-TEST_P(EnvironmentLanguagesTest, FollowsTheCLibraryPrecedence)
+// The shipped catalogue: the layout pictures' labels are checked with their form.
+TEST(LanguageTest, EveryKeyOfTheModuleHasAnEnglishText)
 {
-    const EnvironmentRow row = GetParam();
-    EnvironmentUiLanguageSource source([&row](const char* name) -> std::optional<std::string> {
-        const auto found = row.variables.find(name);
-        if (found == row.variables.end()) {
-            return std::nullopt;
+    // Every literal of the key header, adjacent literals joined as the compiler does.
+    QFile header(QStringLiteral(MESSAGE_KEYS_HEADER));
+    ASSERT_TRUE(header.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString code = QString::fromUtf8(header.readAll());
+    static const QRegularExpression definition(
+        QStringLiteral(R"re(constexpr\s+char\s+\w+\[\]\s*=\s*((?:"[^"]*"\s*)+);)re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("([^"]*)")re"));
+    std::set<std::string> keys;
+    for (auto match = definition.globalMatch(code); match.hasNext();) {
+        std::string key;
+        for (auto part = literal.globalMatch(match.next().captured(1)); part.hasNext();) {
+            key += part.next().captured(1).toStdString();
         }
-        return found->second;
-    });
-    EXPECT_EQ(source.PreferredUiLanguages(), row.expected);
-}
+        keys.insert(key);
+    }
+    ASSERT_GT(keys.size(), 60u) << "the header parser found too few keys";
 
-INSTANTIATE_TEST_SUITE_P(
-    Variables, EnvironmentLanguagesTest,
-    ::testing::Values(
-        EnvironmentRow{{{"LANG", "de_DE.UTF-8"}}, {"de-DE"}},
-        EnvironmentRow{{{"LANG", "de_AT.UTF-8@euro"}}, {"de-AT"}},
-        EnvironmentRow{{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, {"ja-JP"}},
-        EnvironmentRow{{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP"}, {"LC_ALL", "fr_FR"}}, {"fr-FR"}},
-        EnvironmentRow{{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:en"}}, {"pt-BR", "en"}},
-        EnvironmentRow{{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "::"}}, {"de-DE"}},
-        // In the C locale the list in LANGUAGE is ignored, as the C library does.
-        EnvironmentRow{{{"LANG", "C.UTF-8"}, {"LANGUAGE", "ja_JP"}}, {}},
-        EnvironmentRow{{{"LC_ALL", "POSIX"}}, {}},
-        EnvironmentRow{{}, {}}));
+    // context -> source -> English text, empty while unfinished.
+    QFile file(QStringLiteral(KEYBOARD_TS_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::map<std::string, std::map<std::string, std::string>> catalogue;
+    std::string context;
+    std::string source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        const auto is = [&xml](const char* tag) { return xml.name() == QLatin1String(tag); };
+        const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+        if (is("name") || is("source") || is("translation")) {
+            const std::string text = unfinished ? std::string() : xml.readElementText().toStdString();
+            (is("name") ? context : is("source") ? source : catalogue[context][source]) = text;
+        }
+        ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    }
+
+    auto& messages = catalogue["KEYBOARD"];
+    for (const std::string& key : keys) {
+        ASSERT_TRUE(messages.count(key)) << "no catalogue entry for " << key;
+        EXPECT_FALSE(messages[key].empty()) << "empty or unfinished translation for " << key;
+        EXPECT_NE(messages[key], key) << "the English text of " << key << " is the key itself";
+    }
+    // The keycode dialog shows a key's description, English already, whenever the key types nothing.
+    for (const auto& row : corvo::keycode::KeyTableEntries()) {
+        ASSERT_TRUE(messages.count(row.description)) << "no catalogue entry for the description of " << row.code;
+        EXPECT_FALSE(messages[row.description].empty()) << row.description;
+    }
+}
 
 } // namespace

@@ -1,5 +1,5 @@
-// Tests of the Linux USB walk on small sysfs trees: what each device reports, which devices are
-// listed, in which order, and how damaged trees are survived.
+// The Linux USB walk on sysfs trees: what each controller and device reports, which are listed and
+// in which order, how damaged trees are survived, and who frees the records.
 #include "platform/linux/UsbComponentLinux.h"
 
 #include <gtest/gtest.h>
@@ -7,708 +7,281 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <optional>
-#include <ostream>
-#include <stdexcept>
-#include <string>
-#include <vector>
+#include <regex>
+#include <tuple>
 
 #include "UsbSysfsTree.h"
-#include "usb/UsbDevice.h"
-#include "usb/UsbHostControllerDevice.h"
+#include "usb/UsbDeviceImpl.h"
+#include "usb/UsbHostControllerDeviceImpl.h"
+#include "usb/UsbNames.h"
 
 namespace {
 
 using corvo::platform::UsbComponentLinux;
 using namespace usb_test;
 
-// One walk over a tree; releases what it got through the facade, as a caller would.
-class Walk {
-public:
-    explicit Walk(const UsbSysfsTree& tree, bool includeHubs = false) : m_component(tree.Root())
-    {
-        m_component.SetIncludeHubs(includeHubs);
-        error = m_component.GetHostControllers(controllers);
-    }
-    ~Walk() { m_component.ReleaseHostControllers(controllers); }
-    Walk(const Walk&) = delete;
-    Walk& operator=(const Walk&) = delete;
-
-    std::vector<UsbDevice*> AllDevices() const
-    {
-        std::vector<UsbDevice*> devices;
-        for (const UsbHostControllerDevice* controller : controllers) {
-            for (UsbDevice* device : controller->GetUsbDevices()) {
-                devices.push_back(device);
-            }
-        }
-        return devices;
-    }
-
-    // The only device listed; fails the test when there is not exactly one.
-    const UsbDevice& OnlyDevice() const
-    {
-        const std::vector<UsbDevice*> devices = AllDevices();
-        if (devices.size() != 1) {
-            throw std::runtime_error("expected one device, found " + std::to_string(devices.size()));
-        }
-        return *devices.front();
-    }
-
-    // Each device as "<port version>@<parent>/<port>", to compare orders and places at a glance.
-    std::vector<std::string> Places() const
-    {
-        std::vector<std::string> places;
-        for (const UsbDevice* device : AllDevices()) {
-            const std::string parent = std::filesystem::path(device->GetPath()).filename().string();
-            places.push_back(parent + "/" + std::to_string(device->GetPortNumber()));
-        }
-        return places;
-    }
-
-    UsbError error;
-    std::vector<UsbHostControllerDevice*> controllers;
-
-private:
-    UsbComponentLinux m_component;
-};
-
-// One xHCI controller with its USB 2 root hub usb1 (ports 1-12); a common desktop.
-struct Desktop {
-    Desktop() : controller(tree.AddPciController("0000:00:14.0")) { tree.AddRootHub(controller, 1, RootHub(12)); }
-
-    UsbSysfsTree tree;
-    std::string controller;
-};
-
-TEST(UsbWalk, BootKeyboardIsDescribed)
+// One walk, released through the facade as a caller would, as a line per controller: "<path>
+// bus<number> <PCI device>.<function> <root hubs>"; then a line per device: "<hub>/<port>
+// <class>/<subclass>/<protocol> usb<bcdUSB> port<the port's USB version> speed<speed byte>
+// <vendor>:<product> [<manufacturer>|<product>|<serial>]" and its port's flags.
+std::string Walk(const UsbSysfsTree& tree, bool includeHubs)
 {
-    Desktop desktop;
-    FixtureDevice keyboard = BootKeyboard();
-    keyboard.serial = "KB0001";
-    desktop.tree.AddDevice("usb1", 2, keyboard);
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.error.code, 0u);
-    ASSERT_EQ(walk.controllers.size(), 1u);
-    const UsbHostControllerDevice& controller = *walk.controllers.front();
-    EXPECT_EQ(controller.GetPath(), desktop.tree.Root() + "/bus/pci/devices/0000:00:14.0");
-    EXPECT_EQ(controller.GetKind(), 4u);
-    EXPECT_EQ(controller.GetBusNumber(), 1u);
-    EXPECT_EQ(controller.GetDeviceNumber(), 0x14);
-    EXPECT_EQ(controller.GetFunctionNumber(), 0);
-    EXPECT_EQ(controller.GetHubNames(), std::vector<std::string>{"usb1"});
-
-    const UsbDevice& device = walk.OnlyDevice();
-    EXPECT_EQ(device.GetPath(), desktop.tree.Root() + "/bus/usb/devices/usb1");
-    EXPECT_EQ(device.GetUsbVersion(), UsbVersion(0x0110));
-    EXPECT_EQ(device.GetDeviceClass(), 3);
-    EXPECT_EQ(device.GetClassName(), "Human interface device (HID)");
-    EXPECT_EQ(device.GetDeviceSubclass(), 1);
-    EXPECT_EQ(device.GetSubclassName(), "Boot interface subclass");
-    EXPECT_EQ(device.GetDeviceProtocol(), 1);
-    EXPECT_EQ(device.GetProtocolName(), "Unused");
-    EXPECT_EQ(device.GetVendorId(), 0x3A10);
-    EXPECT_EQ(device.GetProductId(), 0x0011);
-    EXPECT_EQ(device.GetManufacturer(), "Corvo Input");
-    EXPECT_EQ(device.GetProduct(), "Corvo Keyboard");
-    EXPECT_EQ(device.GetSerialNumber(), "KB0001");
-    EXPECT_FALSE(device.IsHub());
-    EXPECT_FALSE(device.IsOvercurrent());
-    EXPECT_EQ(device.GetPortUsbVersion(), UsbVersion(0x0200));
-    EXPECT_EQ(device.GetPortNumber(), 2);
-    EXPECT_EQ(device.GetSpeed(), 0);
-    EXPECT_TRUE(device.IsUserConnectable());
-    EXPECT_FALSE(device.IsTypeC());
-    EXPECT_EQ(device.GetCompanions(), 0u);
-    EXPECT_EQ(device.GetHubSymbolicName(), "");
-    EXPECT_EQ(device.GetStorageDevice(), nullptr);
-}
-
-TEST(UsbWalk, CompositeReceiverReportsItsFirstInterface)
-{
-    Desktop desktop;
-    FixtureDevice receiver;
-    receiver.vendorId = 0x3A10;
-    receiver.productId = 0x0C52;
-    receiver.interfaces = {{3, 1, 1}, {3, 1, 2}, {3, 0, 0}};
-    receiver.speed = "12";
-    desktop.tree.AddDevice("usb1", 1, receiver);
-
-    const Walk walk(desktop.tree);
-    const UsbDevice& device = walk.OnlyDevice();
-    EXPECT_EQ(device.GetDeviceClass(), 3);
-    EXPECT_EQ(device.GetDeviceSubclass(), 1);
-    EXPECT_EQ(device.GetDeviceProtocol(), 1);
-    EXPECT_EQ(device.GetSubclassName(), "Boot interface subclass");
-    EXPECT_EQ(device.GetSpeed(), 1);
-}
-
-TEST(UsbWalk, DeviceClassWinsOverInterfaces)
-{
-    Desktop desktop;
-    FixtureDevice vendor;
-    vendor.deviceClass = 0xFF;
-    vendor.deviceSubclass = 0x5A;
-    vendor.interfaces = {{3, 1, 1}};
-    desktop.tree.AddDevice("usb1", 1, vendor);
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.OnlyDevice().GetDeviceClass(), 0xFF);
-    EXPECT_EQ(walk.OnlyDevice().GetDeviceSubclass(), 0x5A);
-    EXPECT_EQ(walk.OnlyDevice().GetSubclassName(), "Vendor specific");
-}
-
-TEST(UsbWalk, KeyboardBehindSuperSpeedHubHasUsb3Port)
-{
-    UsbSysfsTree tree;
-    const std::string controller = tree.AddPciController("0000:00:14.0");
-    tree.AddRootHub(controller, 1, RootHub(12));
-    tree.AddRootHub(controller, 2, RootHub(4, true));
-    tree.AddDevice("usb2", 1, Hub(4, true));
-    tree.AddDevice("2-1", 3, BootKeyboard());
-    tree.AddDevice("usb1", 1, Hub(4));
-    tree.AddDevice("1-1", 2, BootKeyboard());
-
-    const Walk walk(tree);
-    const std::vector<UsbDevice*> devices = walk.AllDevices();
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_EQ(devices[0]->GetPath(), tree.Root() + "/bus/usb/devices/1-1");
-    EXPECT_EQ(devices[0]->GetPortUsbVersion(), UsbVersion(0x0200));
-    EXPECT_EQ(devices[1]->GetPath(), tree.Root() + "/bus/usb/devices/2-1");
-    EXPECT_EQ(devices[1]->GetPortNumber(), 3);
-    EXPECT_EQ(devices[1]->GetPortUsbVersion(), UsbVersion(0x0300));
-}
-
-TEST(UsbWalk, SuperSpeedRootHubGivesUsb3Ports)
-{
-    UsbSysfsTree tree;
-    const std::string controller = tree.AddPciController("0000:00:14.0");
-    tree.AddRootHub(controller, 2, RootHub(4, true));
-    FixtureDevice stick;
-    stick.usbVersion = 0x0320;
-    stick.interfaces = {{8, 6, 0x50}};
-    stick.speed = "5000";
-    tree.AddDevice("usb2", 4, stick);
-
-    const Walk walk(tree);
-    EXPECT_EQ(walk.OnlyDevice().GetPortUsbVersion(), UsbVersion(0x0300));
-    EXPECT_EQ(walk.OnlyDevice().GetSpeed(), 3);
-    EXPECT_EQ(walk.OnlyDevice().GetClassName(), "Mass storage");
-}
-
-TEST(UsbWalk, HubIsListedOnlyWithIncludeHubs)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 3, Hub(4));
-    desktop.tree.AddDevice("1-3", 2, BootKeyboard());
-
-    const Walk withoutHubs(desktop.tree);
-    ASSERT_EQ(withoutHubs.AllDevices().size(), 1u);
-    EXPECT_EQ(withoutHubs.OnlyDevice().GetDeviceClass(), 3);
-    EXPECT_EQ(withoutHubs.OnlyDevice().GetPath(), desktop.tree.Root() + "/bus/usb/devices/1-3");
-
-    const Walk withHubs(desktop.tree, true);
-    const std::vector<UsbDevice*> devices = withHubs.AllDevices();
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_TRUE(devices[0]->IsHub());
-    EXPECT_EQ(devices[0]->GetDeviceClass(), 9);
-    EXPECT_EQ(devices[0]->GetClassName(), "Hub");
-    EXPECT_EQ(devices[0]->GetHubSymbolicName(), "1-3");
-    EXPECT_EQ(devices[0]->GetPortNumber(), 3);
-    EXPECT_EQ(devices[0]->GetSpeed(), 2);
-    EXPECT_FALSE(devices[1]->IsHub());
-    EXPECT_EQ(devices[1]->GetHubSymbolicName(), "");
-}
-
-TEST(UsbWalk, PortsAreWalkedDepthFirstInPortOrder)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 10, BootKeyboard());
-    desktop.tree.AddDevice("usb1", 2, BootKeyboard());
-    desktop.tree.AddDevice("usb1", 1, Hub(4));
-    desktop.tree.AddDevice("1-1", 3, BootKeyboard());
-    desktop.tree.AddDevice("1-1", 1, Hub(4));
-    desktop.tree.AddDevice("1-1.1", 4, BootKeyboard());
-
-    const Walk walk(desktop.tree, true);
-    EXPECT_EQ(walk.Places(), (std::vector<std::string>{"usb1/1", "1-1/1", "1-1.1/4", "1-1/3", "usb1/2", "usb1/10"}));
-}
-
-struct StringRow {
-    const char* name;
-    std::optional<std::string> manufacturer;
-    std::optional<std::string> product;
-    std::optional<std::string> serial;
-    std::string expectedManufacturer;
-    std::string expectedProduct;
-    std::string expectedSerial;
-};
-
-void PrintTo(const StringRow& row, std::ostream* stream)
-{
-    *stream << row.name;
-}
-
-class UsbWalkStrings : public testing::TestWithParam<StringRow> {};
-
-TEST_P(UsbWalkStrings, ComeFromTheStringAttributes)
-{
-    Desktop desktop;
-    FixtureDevice keyboard = BootKeyboard();
-    keyboard.manufacturer = GetParam().manufacturer;
-    keyboard.product = GetParam().product;
-    keyboard.serial = GetParam().serial;
-    desktop.tree.AddDevice("usb1", 1, keyboard);
-
-    const Walk walk(desktop.tree);
-    const UsbDevice& device = walk.OnlyDevice();
-    EXPECT_EQ(device.GetManufacturer(), GetParam().expectedManufacturer);
-    EXPECT_EQ(device.GetProduct(), GetParam().expectedProduct);
-    EXPECT_EQ(device.GetSerialNumber(), GetParam().expectedSerial);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, UsbWalkStrings,
-    testing::Values(
-        StringRow{"Absent", std::nullopt, std::nullopt, std::nullopt, "-", "-", "-"},
-        StringRow{"SerialStartingWithBrace", "Corvo", "Keyboard", std::string("{7A3C-11}"), "Corvo", "Keyboard", "123"},
-        StringRow{"EmptyProduct", "Corvo", std::string(), std::nullopt, "Corvo", "", "-"},
-        StringRow{"EmptySerial", std::nullopt, "Keyboard", std::string(), "-", "Keyboard", ""},
-        StringRow{"Utf8Kept", "Gr\xc3\xb6\xc3\x9f" "e GmbH", "Tastatur \xe2\x9c\x93", std::string("\xc3\x89" "1"),
-                  "Gr\xc3\xb6\xc3\x9f" "e GmbH", "Tastatur \xe2\x9c\x93", "\xc3\x89" "1"},
-        StringRow{"BlanksKept", " Corvo ", "Key board  ", std::string(" 42"), " Corvo ", "Key board  ", "32"}),
-    [](const testing::TestParamInfo<StringRow>& info) { return info.param.name; });
-
-TEST(UsbWalk, ControllersComeInBusOrder)
-{
-    UsbSysfsTree tree;
-    tree.AddRootHub(tree.AddPciController("0000:00:1a.0"), 10, RootHub(2));
-    tree.AddRootHub(tree.AddPciController("0000:00:1d.7"), 2, RootHub(2));
-    tree.AddRootHub(tree.AddPciController("0000:00:14.0"), 1, RootHub(2));
-
-    const Walk walk(tree);
-    ASSERT_EQ(walk.controllers.size(), 3u);
-    EXPECT_EQ(walk.controllers[0]->GetBusNumber(), 1u);
-    EXPECT_EQ(walk.controllers[0]->GetDeviceNumber(), 0x14);
-    EXPECT_EQ(walk.controllers[1]->GetBusNumber(), 2u);
-    EXPECT_EQ(walk.controllers[1]->GetDeviceNumber(), 0x1D);
-    EXPECT_EQ(walk.controllers[1]->GetFunctionNumber(), 7);
-    EXPECT_EQ(walk.controllers[2]->GetBusNumber(), 10u);
-    EXPECT_EQ(walk.controllers[2]->GetHubNames(), std::vector<std::string>{"usb10"});
-}
-
-TEST(UsbWalk, EachRootHubOfAnXhciControllerIsARecord)
-{
-    UsbSysfsTree tree;
-    const std::string controller = tree.AddPciController("0000:00:14.0");
-    tree.AddRootHub(controller, 1, RootHub(12));
-    tree.AddRootHub(controller, 2, RootHub(4, true));
-    tree.AddDevice("usb1", 5, BootKeyboard());
-
-    const Walk walk(tree);
-    ASSERT_EQ(walk.controllers.size(), 2u);
-    EXPECT_EQ(walk.controllers[0]->GetPath(), walk.controllers[1]->GetPath());
-    EXPECT_EQ(walk.controllers[1]->GetDeviceNumber(), 0x14);
-    EXPECT_EQ(walk.controllers[0]->GetHubNames(), std::vector<std::string>{"usb1"});
-    EXPECT_EQ(walk.controllers[1]->GetHubNames(), std::vector<std::string>{"usb2"});
-    EXPECT_EQ(walk.controllers[0]->GetUsbDevices().size(), 1u);
-    EXPECT_TRUE(walk.controllers[1]->GetUsbDevices().empty());
-}
-
-TEST(UsbWalk, PlatformControllerHasNoPciNumbers)
-{
-    UsbSysfsTree tree;
-    tree.AddRootHub(tree.AddPlatformController("xhci-hcd.0.auto"), 3, RootHub(1));
-    tree.AddDevice("usb3", 1, BootKeyboard());
-
-    const Walk walk(tree);
-    ASSERT_EQ(walk.controllers.size(), 1u);
-    EXPECT_EQ(walk.controllers[0]->GetPath(), tree.Root() + "/bus/platform/devices/xhci-hcd.0.auto");
-    EXPECT_EQ(walk.controllers[0]->GetDeviceNumber(), 0);
-    EXPECT_EQ(walk.controllers[0]->GetFunctionNumber(), 0);
-    EXPECT_EQ(walk.OnlyDevice().GetDeviceProtocol(), 1);
-}
-
-TEST(UsbWalk, RootHubWithoutDriverIsListedWithoutDevices)
-{
-    UsbSysfsTree tree;
-    FixtureDevice unbound = RootHub(4);
-    unbound.driverBound = false;
-    tree.AddRootHub(tree.AddPciController("0000:00:14.0"), 1, unbound);
-    tree.AddDevice("usb1", 1, BootKeyboard());
-    tree.AddRootHub(tree.AddPciController("0000:00:1d.0"), 2, RootHub(4));
-    tree.AddDevice("usb2", 1, BootKeyboard());
-
-    const Walk walk(tree);
-    ASSERT_EQ(walk.controllers.size(), 2u);
-    EXPECT_TRUE(walk.controllers[0]->GetUsbDevices().empty());
-    EXPECT_TRUE(walk.controllers[0]->GetHubNames().empty());
-    EXPECT_EQ(walk.controllers[1]->GetUsbDevices().size(), 1u);
-}
-
-TEST(UsbWalk, LinkBackUpTheTreeIsNotFollowed)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, Hub(4));
-    desktop.tree.AddDevice("1-1", 2, BootKeyboard());
-    // Port 1 of the hub "holds" the hub itself, and port 3 of the root hub the root hub.
-    desktop.tree.Link("bus/usb/devices/1-1.1", desktop.tree.FolderOf("1-1"));
-    desktop.tree.Link("bus/usb/devices/1-3", desktop.tree.FolderOf("usb1"));
-
-    const Walk walk(desktop.tree, true);
-    EXPECT_EQ(walk.Places(), (std::vector<std::string>{"usb1/1", "1-1/2"}));
-}
-
-TEST(UsbWalk, StaleLinkToAnotherPortIsNotFollowed)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 3, Hub(4));
-    desktop.tree.AddDevice("1-3", 2, BootKeyboard());
-    // "1-1" names port 1 of the root hub but leads to the keyboard on port 2 of hub 1-3.
-    desktop.tree.Link("bus/usb/devices/1-1", desktop.tree.FolderOf("1-3.2"));
-
-    const Walk walk(desktop.tree, true);
-    EXPECT_EQ(walk.Places(), (std::vector<std::string>{"usb1/3", "1-3/2"}));
-}
-
-TEST(UsbWalk, LinkBackUpWithoutDevicePathIsKnownByItsNumbers)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, Hub(4));
-    desktop.tree.AddDevice("1-1", 2, BootKeyboard());
-    desktop.tree.Remove(desktop.tree.FolderOf("1-1") + "/devpath");
-    desktop.tree.Link("bus/usb/devices/1-1.1", desktop.tree.FolderOf("1-1"));
-
-    const Walk walk(desktop.tree, true);
-    EXPECT_EQ(walk.Places(), (std::vector<std::string>{"usb1/1", "1-1/2"}));
-}
-
-TEST(UsbWalk, DeviceOfAnotherBusIsNotFollowed)
-{
-    UsbSysfsTree tree;
-    const std::string controller = tree.AddPciController("0000:00:14.0");
-    tree.AddRootHub(controller, 1, RootHub(4));
-    tree.AddRootHub(controller, 2, RootHub(4, true));
-    const std::string stray = tree.AddDevice("usb2", 1, BootKeyboard());
-    // A stale entry: "1-1" leads to the device on bus 2, whose device path also reads "1".
-    tree.Link("bus/usb/devices/1-1", tree.FolderOf(stray));
-
-    const Walk walk(tree);
-    ASSERT_EQ(walk.controllers.size(), 2u);
-    EXPECT_TRUE(walk.controllers[0]->GetUsbDevices().empty());
-    EXPECT_EQ(walk.controllers[1]->GetUsbDevices().size(), 1u);
-}
-
-TEST(UsbWalk, HubsNestedPastTheKernelsLimitAreNotWalked)
-{
-    Desktop desktop;
-    std::string hub = "usb1";
-    // Six hubs in a chain: the sixth sits six tiers below the root hub, where the kernel no
-    // longer configures hubs, so its port is not walked.
-    for (int tier = 1; tier <= 6; ++tier) {
-        desktop.tree.AddDevice(hub, 2, BootKeyboard());
-        hub = desktop.tree.AddDevice(hub, 1, Hub(4));
-    }
-    desktop.tree.AddDevice(hub, 1, BootKeyboard());
-
-    const Walk walk(desktop.tree, true);
-    // Per tier a hub and a keyboard; the keyboard below the sixth hub is left out.
-    const std::vector<std::string> places = walk.Places();
-    EXPECT_EQ(places.size(), 12u);
-    EXPECT_NE(std::find(places.begin(), places.end(), "1-1.1.1.1.1/2"), places.end());
-    EXPECT_EQ(std::find(places.begin(), places.end(), "1-1.1.1.1.1.1/1"), places.end());
-}
-
-TEST(UsbWalk, PortCountOf255IsWalked)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, Hub(255));
-    desktop.tree.AddDevice("1-1", 255, BootKeyboard());
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.OnlyDevice().GetPortNumber(), 255);
-}
-
-struct PortCountRow {
-    const char* name;
-    const char* maxchild;
-    std::size_t devices;
-};
-
-void PrintTo(const PortCountRow& row, std::ostream* stream)
-{
-    *stream << row.name;
-}
-
-class UsbWalkPortCount : public testing::TestWithParam<PortCountRow> {};
-
-TEST_P(UsbWalkPortCount, OnlyAReadablePortCountIsWalked)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, Hub(4));
-    desktop.tree.AddDevice("1-1", 3, BootKeyboard());
-    desktop.tree.Write(desktop.tree.FolderOf("1-1") + "/maxchild", std::string(GetParam().maxchild));
-
-    const Walk walk(desktop.tree, true);
-    EXPECT_EQ(walk.AllDevices().size(), GetParam().devices);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, UsbWalkPortCount,
-                         testing::Values(PortCountRow{"Sound", "4\n", 2}, PortCountRow{"BelowThePort", "2\n", 1},
-                                         PortCountRow{"Huge", "4294967295\n", 2},
-                                         PortCountRow{"Overflow", "99999999999\n", 1},
-                                         PortCountRow{"Negative", "-1\n", 1}, PortCountRow{"Text", "four\n", 1},
-                                         PortCountRow{"Empty", "", 1}),
-                         [](const testing::TestParamInfo<PortCountRow>& info) { return info.param.name; });
-
-TEST(UsbWalk, TextAttributesStandInForMissingDescriptors)
-{
-    Desktop desktop;
-    FixtureDevice receiver = BootKeyboard();
-    receiver.binaryDescriptors = false;
-    receiver.usbVersion = 0x0200;
-    receiver.interfaces = {{3, 1, 2}, {3, 1, 1}};
-    desktop.tree.AddDevice("usb1", 1, receiver);
-
-    const Walk walk(desktop.tree);
-    const UsbDevice& device = walk.OnlyDevice();
-    EXPECT_EQ(device.GetVendorId(), 0x3A10);
-    EXPECT_EQ(device.GetProductId(), 0x0011);
-    EXPECT_EQ(device.GetUsbVersion(), UsbVersion(0x0200));
-    EXPECT_EQ(device.GetDeviceClass(), 3);
-    // Interface 0 comes first, as in the descriptor: here the mouse.
-    EXPECT_EQ(device.GetDeviceProtocol(), 2);
-}
-
-struct BrokenDescriptorRow {
-    const char* name;
-    Bytes descriptors;
-};
-
-void PrintTo(const BrokenDescriptorRow& row, std::ostream* stream)
-{
-    *stream << row.name;
-}
-
-class UsbWalkBrokenDescriptors : public testing::TestWithParam<BrokenDescriptorRow> {};
-
-// Whatever is wrong with the binary attribute, the text attributes and interface folders still
-// describe the keyboard.
-TEST_P(UsbWalkBrokenDescriptors, FallBackToTextAttributes)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, BootKeyboard());
-    desktop.tree.Write(desktop.tree.FolderOf("1-1") + "/descriptors", GetParam().descriptors);
-
-    const Walk walk(desktop.tree);
-    const UsbDevice& device = walk.OnlyDevice();
-    EXPECT_EQ(device.GetVendorId(), 0x3A10);
-    EXPECT_EQ(device.GetUsbVersion(), UsbVersion(0x0110));
-    EXPECT_EQ(device.GetDeviceClass(), 3);
-    EXPECT_EQ(device.GetDeviceProtocol(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, UsbWalkBrokenDescriptors,
-    testing::Values(BrokenDescriptorRow{"Empty", {}},
-                    BrokenDescriptorRow{"Truncated", {18, 1, 0x10, 0x01, 0, 0, 0, 8, 0x6A, 0x04}},
-                    BrokenDescriptorRow{"LengthZero", Concat({Bytes{0}, Bytes(17, 0)})}),
-    [](const testing::TestParamInfo<BrokenDescriptorRow>& info) { return info.param.name; });
-
-TEST(UsbWalk, BrokenConfigurationKeepsTheDeviceDescriptor)
-{
-    Desktop desktop;
-    FixtureDevice keyboard = BootKeyboard();
-    desktop.tree.AddDevice("usb1", 1, keyboard);
-    DeviceFields fields;
-    fields.vendorId = 0x0B0B;
-    fields.usbVersion = 0x0200;
-    // wTotalLength 0 ends the parse at the configuration; the interface folder still answers.
-    desktop.tree.Write(desktop.tree.FolderOf("1-1") + "/descriptors",
-                       Concat({DeviceDescriptor(fields), Configuration(1, KeyboardInterface(0), 0)}));
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.OnlyDevice().GetVendorId(), 0x0B0B);
-    EXPECT_EQ(walk.OnlyDevice().GetUsbVersion(), UsbVersion(0x0200));
-    EXPECT_EQ(walk.OnlyDevice().GetDeviceProtocol(), 1);
-}
-
-TEST(UsbWalk, UnreadableAttributesAreLeftOut)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, BootKeyboard());
-    const std::string folder = desktop.tree.FolderOf("1-1");
-    // A folder where a file belongs cannot be read, whoever runs the test.
-    desktop.tree.Remove(folder + "/manufacturer");
-    std::filesystem::create_directories(desktop.tree.Root() + "/" + folder + "/manufacturer");
-    desktop.tree.Remove(folder + "/speed");
-    std::filesystem::create_directories(desktop.tree.Root() + "/" + folder + "/speed");
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.OnlyDevice().GetManufacturer(), "-");
-    EXPECT_EQ(walk.OnlyDevice().GetProduct(), "Corvo Keyboard");
-    EXPECT_EQ(walk.OnlyDevice().GetSpeed(), 0xFF);
-}
-
-TEST(UsbWalk, DanglingDeviceLinkIsSkipped)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 2, BootKeyboard());
-    desktop.tree.Link("bus/usb/devices/1-1", desktop.tree.FolderOf("usb1") + "/1-1-gone");
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.OnlyDevice().GetPortNumber(), 2);
-}
-
-struct PortPropertyRow {
-    const char* name;
-    std::string connectType;
-    std::string removable;
-    bool userConnectable;
-};
-
-void PrintTo(const PortPropertyRow& row, std::ostream* stream)
-{
-    *stream << row.name;
-}
-
-class UsbWalkPortProperties : public testing::TestWithParam<PortPropertyRow> {};
-
-TEST_P(UsbWalkPortProperties, UserConnectableFromConnectTypeThenRemovable)
-{
-    Desktop desktop;
-    FixtureDevice keyboard = BootKeyboard();
-    keyboard.connectType = GetParam().connectType;
-    keyboard.removable = GetParam().removable;
-    desktop.tree.AddDevice("usb1", 1, keyboard);
-
-    const Walk walk(desktop.tree);
-    EXPECT_EQ(walk.OnlyDevice().IsUserConnectable(), GetParam().userConnectable);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, UsbWalkPortProperties,
-    testing::Values(PortPropertyRow{"Hotplug", "hotplug", "fixed", true},
-                    PortPropertyRow{"Hardwired", "hardwired", "removable", false},
-                    PortPropertyRow{"NotUsed", "not used", "removable", false},
-                    PortPropertyRow{"UnknownRemovable", "unknown", "removable", true},
-                    PortPropertyRow{"UnknownFixed", "unknown", "fixed", false},
-                    PortPropertyRow{"UnknownUnknown", "unknown", "unknown", false},
-                    PortPropertyRow{"NoConnectTypeRemovable", "", "removable", true}),
-    [](const testing::TestParamInfo<PortPropertyRow>& info) { return info.param.name; });
-
-TEST(UsbWalk, TypeCConnectorAndPeerPortAreReported)
-{
-    UsbSysfsTree tree;
-    const std::string controller = tree.AddPciController("0000:00:14.0");
-    tree.AddRootHub(controller, 1, RootHub(4));
-    tree.AddRootHub(controller, 2, RootHub(4, true));
-    tree.AddDevice("usb1", 2, BootKeyboard());
-    tree.Write("devices/pci0000:00/0000:00:14.0/typec/port0/data_role", "[host] device\n");
-    tree.Link(tree.PortFolder("usb1", 2) + "/connector", "devices/pci0000:00/0000:00:14.0/typec/port0");
-    std::filesystem::create_directories(tree.Root() + "/" + tree.PortFolder("usb2", 3));
-    tree.Link(tree.PortFolder("usb1", 2) + "/peer", tree.PortFolder("usb2", 3));
-
-    const Walk walk(tree);
-    EXPECT_TRUE(walk.OnlyDevice().IsTypeC());
-    EXPECT_EQ(walk.OnlyDevice().GetCompanion(), 3);
-    EXPECT_EQ(walk.OnlyDevice().GetCompanions(), 0u);
-}
-
-TEST(UsbWalk, PortFolderIsFoundWithoutThePortLink)
-{
-    Desktop desktop;
-    FixtureDevice keyboard = BootKeyboard();
-    keyboard.connectType = "hardwired";
-    keyboard.removable = "removable";
-    desktop.tree.AddDevice("usb1", 1, keyboard);
-    desktop.tree.Remove(desktop.tree.FolderOf("1-1") + "/port");
-
-    const Walk walk(desktop.tree);
-    EXPECT_FALSE(walk.OnlyDevice().IsUserConnectable());
-}
-
-TEST(UsbWalk, EmptyTreeHasNoControllers)
-{
-    const UsbSysfsTree tree;
     UsbComponentLinux component(tree.Root());
-    EXPECT_FALSE(component.HasHostController());
+    component.SetIncludeHubs(includeHubs);
     std::vector<UsbHostControllerDevice*> controllers;
     EXPECT_EQ(component.GetHostControllers(controllers).code, 0u);
-    EXPECT_TRUE(controllers.empty());
+    std::string listing;
+    char line[512];
+    for (const UsbHostControllerDevice* controller : controllers) {
+        std::string hubs;
+        for (const std::string& hub : controller->GetHubNames()) {
+            hubs += " " + hub;
+        }
+        std::snprintf(line, sizeof line, "%s bus%u %02x.%x%s\n", controller->GetPath().c_str(),
+                      controller->GetBusNumber(), controller->GetDeviceNumber(), controller->GetFunctionNumber(),
+                      hubs.c_str());
+        listing += line;
+        EXPECT_EQ(controller->GetKind(), 4u);
+        for (const UsbDevice* device : controller->GetUsbDevices()) {
+            const std::string hubName = device->GetHubSymbolicName();
+            std::snprintf(line, sizeof line, "  %s/%u %x/%x/%x usb%04x port%04x speed%u %04x:%04x [%s|%s|%s]"
+                          "%s%s%s%s%s\n", device->GetPath().c_str(), device->GetPortNumber(), device->GetDeviceClass(),
+                          device->GetDeviceSubclass(), device->GetDeviceProtocol(), device->GetUsbVersion().GetBcd(),
+                          device->GetPortUsbVersion().GetBcd(), device->GetSpeed(),
+                          device->GetVendorId(), device->GetProductId(), device->GetManufacturer().c_str(),
+                          device->GetProduct().c_str(), device->GetSerialNumber().c_str(),
+                          device->IsUserConnectable() ? " user" : "", device->IsTypeC() ? " typec" : "",
+                          device->GetCompanion() ? (" peer" + std::to_string(device->GetCompanion())).c_str() : "",
+                          device->IsHub() ? " hub" : "", hubName.empty() ? "" : (":" + hubName).c_str());
+            listing += line;
+            // The names follow the codes; storage, overcurrent and companion counts are never known.
+            const uint8_t deviceClass = device->GetDeviceClass();
+            EXPECT_EQ(std::make_tuple(device->GetClassName(), device->GetSubclassName(), device->GetProtocolName(),
+                                      device->IsOvercurrent(), device->GetCompanions(), device->GetStorageDevice()),
+                      std::make_tuple(std::string(UsbNames::ClassName(deviceClass)),
+                                      std::string(UsbNames::SubclassName(deviceClass, device->GetDeviceSubclass())),
+                                      std::string("Unused"), false, 0u, nullptr)) << line;
+        }
+    }
+    component.ReleaseHostControllers(controllers);
+    // Paths below the tree's root, devices' paths by their hub's name.
+    return std::regex_replace(listing, std::regex(tree.Root() + "/(bus/usb/devices/)?"), "");
 }
 
-TEST(UsbWalk, HasHostControllerSeesARootHub)
+FixtureDevice With(void (*change)(FixtureDevice&), FixtureDevice device = {})
 {
-    Desktop desktop;
-    UsbComponentLinux component(desktop.tree.Root());
-    EXPECT_TRUE(component.HasHostController());
+    change(device);
+    return device;
 }
 
-TEST(UsbWalk, WalksAppendToTheCallersList)
+// A desktop with a case of the walk on each port; kDesktop says what each port holds.
+void BuildDesktop(UsbSysfsTree& tree)
 {
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, BootKeyboard());
-    UsbComponentLinux component(desktop.tree.Root());
+    tree.AddRootHub("0000:00:1a.0", 10, Hub(2));
+    tree.AddRootHub("0000:00:14.0", 1, Hub(12));
+    tree.AddRootHub("0000:00:14.0", 2, Hub(4, true));
+    tree.AddRootHub("0000:00:1d.7", 3, Hub(2));
+    tree.AddDevice(tree.AddRootHub("xhci-hcd.0.auto", 4, Hub(1), "platform"), 1,
+                   With([](FixtureDevice& device) { device.interfaces = {{0, 0, 0}, {0, 0, 0}}; }));
+    tree.AddRootHub("0000:00:1c.0", 5, Hub(1));
+    tree.Remove(tree.FolderOf("usb5") + "/driver");
+    tree.AddDevice("usb5", 1, {});
+
+    tree.AddDevice("usb1", 1, With([](FixtureDevice& receiver) {
+        std::tie(receiver.productId, receiver.speed, receiver.connectType) = std::tuple(0x0C52, "12", "hardwired");
+        receiver.interfaces = {{3, 1, 1}, {3, 1, 2}, {3, 0, 0}};
+    }));
+    tree.Remove(tree.FolderOf("1-1") + "/port");
+    tree.AddDevice("usb1", 2, With([](FixtureDevice& keyboard) { keyboard.serial = "\xc3\x89" "1"; }));
+    tree.Write("devices/pci0000:00/0000:00:14.0/typec/port0/data_role", "[host] device\n");
+    tree.Link(tree.PortFolder("usb1", 2) + "/connector", "devices/pci0000:00/0000:00:14.0/typec/port0");
+    tree.Link(tree.PortFolder("usb1", 2) + "/peer", tree.PortFolder("usb2", 3));
+
+    tree.AddDevice("usb1", 3, Hub(8));
+    tree.Link("bus/usb/devices/1-3.1", tree.FolderOf("1-3"));
+    tree.AddDevice("1-3", 2, With([](FixtureDevice& keyboard) { keyboard.removable = "fixed"; }));
+    const Bytes damaged[] = {{}, {18, 1, 0x10, 0x01, 0, 0, 0, 8, 0x6A, 0x04}, Bytes(18, 0),
+                             Cat({DeviceDescriptor(0x0200, 0, 0, 0, 0x0B0B), Configuration(1, Keyboard(0), 0)})};
+    for (uint32_t port = 3; port <= 6; ++port) {
+        tree.Write(tree.FolderOf(tree.AddDevice("1-3", port, {})) + "/descriptors", Text(damaged[port - 3]));
+    }
+    // A folder where a file belongs cannot be read, whoever runs the test.
+    const std::string unreadable = tree.FolderOf(tree.AddDevice("1-3", 7, With([](FixtureDevice& device) {
+        device.interfaces = {{0, 0, 0}, {0, 0, 0}, {0xFF, 1, 2}, {3, 1, 1}};
+    })));
+    for (const char* attribute : {"/manufacturer", "/speed"}) {
+        tree.Remove(unreadable + attribute);
+        std::filesystem::create_directories(tree.Root() + "/" + unreadable + attribute);
+    }
+    tree.Link("bus/usb/devices/1-3.8", tree.FolderOf("1-3") + "/1-3.8-gone");
+
+    tree.Link("bus/usb/devices/1-4", tree.FolderOf(tree.AddDevice("usb2", 4, With([](FixtureDevice& stick) {
+        std::tie(stick.usbVersion, stick.speed) = std::tuple(0x0320, "5000");
+        stick.interfaces = {{8, 6, 0x50}};
+    }))));
+    tree.AddDevice(tree.AddDevice("usb2", 1, Hub(4, true)), 3, With([](FixtureDevice& none) { none.interfaces = {}; }));
+    tree.Link("bus/usb/devices/3-1", tree.FolderOf("usb3"));
+
+    tree.AddDevice("usb1", 5, With([](FixtureDevice& vendor) {
+        std::tie(vendor.deviceClass, vendor.deviceSubclass, vendor.connectType) = std::tuple(0xFF, 0x5A, "not used");
+    }));
+    using String = std::optional<std::string>;
+    const std::tuple<String, String, String, std::string, std::string> strings[] = {
+        {std::nullopt, std::nullopt, std::nullopt, "unknown", "removable"},
+        {"Gr\xc3\xb6\xc3\x9f" "e GmbH", "", "{7A3C-11}", "unknown", "fixed"},
+        {" Corvo\t", "Key board  ", " 42", "unknown", "unknown"},
+        {"Corvo Input", "Tastatur \xe2\x9c\x93", "", "", "removable"}};
+    for (uint32_t port = 6; port <= 9; ++port) {
+        FixtureDevice device;
+        std::tie(device.manufacturer, device.product, device.serial, device.connectType, device.removable) =
+            strings[port - 6];
+        tree.AddDevice("usb1", port, device);
+    }
+    tree.AddDevice("usb1", 10, With([](FixtureDevice& textOnly) {
+        textOnly.usbVersion = 0x0200;
+        textOnly.interfaces = {{0, 0, 0}, {0, 0, 0}, {3, 1, 2}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0},
+                               {0, 0, 0}, {0, 0, 0}, {3, 1, 1}};
+    }));
+    tree.Remove(tree.FolderOf("1-10") + "/descriptors");
+    tree.AddDevice("usb1", 12, Hub(255));
+    tree.Link("bus/usb/devices/1-11", tree.FolderOf(tree.AddDevice("1-12", 255, {})));
+    tree.Remove(tree.FolderOf("1-12") + "/devpath");
+    tree.Link("bus/usb/devices/1-12.1", tree.FolderOf("1-12"));
+}
+
+// Ports that are left out: 1-3.1 links back up to its hub, 1-3.8 is a dangling link, 1-4 leads
+// to the device on port 4 of bus 2, 1-11 to 1-12.255 (not yet walked), 1-12.1 back up to a hub
+// without devpath (known by its numbers), 3-1 to its own root hub; usb5 has no driver.
+const char kDesktop[] =
+    "bus/pci/devices/0000:00:14.0 bus1 14.0 usb1\n"
+    // A class 0 receiver takes its first interface with a class; a hardwired port found without
+    // the port link; a Type-C port with a peer; a hub whose port 2 says hotplug but removable fixed.
+    "  usb1/1 3/1/1 usb0110 port0200 speed1 3a10:0c52 [Corvo Input|Corvo Keyboard|-]\n"
+    "  usb1/2 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|\xc3\x89" "1] user typec peer3\n"
+    "  usb1/3 9/0/1 usb0210 port0200 speed2 3a10:0011 [Corvo Input|Corvo Keyboard|-] user hub:1-3\n"
+    "  1-3/2 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    // Descriptors empty, cut short, all zero: the text attributes stand in. A configuration with
+    // wTotalLength 0 keeps the device descriptor, and the interface folder answers. Attributes that
+    // cannot be read are left out; a class 0 device reports its first interface with a class.
+    "  1-3/3 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "  1-3/4 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "  1-3/5 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "  1-3/6 3/1/1 usb0200 port0200 speed0 0b0b:5678 [Corvo Input|Corvo Keyboard|-] user\n"
+    "  1-3/7 ff/1/2 usb0110 port0200 speed255 3a10:0011 [-|Corvo Keyboard|-] user\n"
+    // The device's class wins over its interfaces'; a port that is "not used".
+    "  usb1/5 ff/5a/0 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-]\n"
+    // Strings absent, empty, UTF-8, blank or with a control character kept as sysfs shows them;
+    // a serial number starting with neither letter nor digit is its first character's code. An
+    // unknown connect type leaves the answer to "removable".
+    "  usb1/6 3/1/1 usb0110 port0200 speed0 3a10:0011 [-|-|-] user\n"
+    "  usb1/7 3/1/1 usb0110 port0200 speed0 3a10:0011 [Gr\xc3\xb6\xc3\x9f" "e GmbH||123]\n"
+    "  usb1/8 3/1/1 usb0110 port0200 speed0 3a10:0011 [ Corvo?|Key board  |32]\n"
+    "  usb1/9 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Tastatur \xe2\x9c\x93|] user\n"
+    // No binary descriptors: the text attributes, and the interface folders in number order, where
+    // "1-10:1.10" comes before "1-10:1.2" by name.
+    "  usb1/10 3/1/2 usb0200 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "  usb1/12 9/0/1 usb0210 port0200 speed2 3a10:0011 [Corvo Input|Corvo Keyboard|-] user hub:1-12\n"
+    "  1-12/255 3/1/1 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    // The SuperSpeed root hub of the same xHCI controller, and a SuperSpeed hub: USB 3 ports. A
+    // class 0 device without an interface with a class stays class 0.
+    "bus/pci/devices/0000:00:14.0 bus2 14.0 usb2\n"
+    "  usb2/1 9/0/3 usb0320 port0300 speed3 3a10:0011 [Corvo Input|Corvo Keyboard|-] user hub:2-1\n"
+    "  2-1/3 0/0/0 usb0110 port0300 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "  usb2/4 8/6/50 usb0320 port0300 speed3 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "bus/pci/devices/0000:00:1d.7 bus3 1d.7 usb3\n"
+    "bus/platform/devices/xhci-hcd.0.auto bus4 00.0 usb4\n"
+    "  usb4/1 0/0/0 usb0110 port0200 speed0 3a10:0011 [Corvo Input|Corvo Keyboard|-] user\n"
+    "bus/pci/devices/0000:00:1c.0 bus5 1c.0\n"
+    "bus/pci/devices/0000:00:1a.0 bus10 1a.0 usb10\n";
+
+TEST(UsbComponentLinux, ListsTheDesktopInBusAndPortOrder)
+{
+    UsbSysfsTree tree;
+    BuildDesktop(tree);
+    EXPECT_EQ(Walk(tree, true), kDesktop);
+    // A left-out hub's ports are still walked.
+    EXPECT_EQ(Walk(tree, false), std::regex_replace(kDesktop, std::regex(".* hub:.*\n"), ""));
+}
+
+TEST(UsbComponentLinux, HubsAreWalkedOnlyUpToTheKernelsLimits)
+{
+    UsbSysfsTree tree;
+    std::string hub = tree.AddRootHub("0000:00:14.0", 1, Hub(4));
+    for (int tier = 1; tier <= 6; ++tier) {
+        hub = tree.AddDevice(hub, 3, Hub(4));
+    }
+    tree.AddDevice(hub, 3, {});
+    // The controller and six hubs: the kernel configures no hub six tiers below the root hub.
+    const std::string listing = Walk(tree, true);
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 7) << listing;
+    // Only a readable port count is walked.
+    for (const auto& [maxchild, walked] : std::vector<std::pair<std::string, bool>>{
+             {"4\n", true}, {"2\n", false}, {"4294967295\n", true}, {"99999999999\n", false}, {"-1\n", false},
+             {"four\n", false}, {"", false}}) {
+        tree.Write(tree.FolderOf("1-3") + "/maxchild", maxchild);
+        EXPECT_EQ(Walk(tree, true).find("  1-3/3 ") != std::string::npos, walked) << maxchild;
+    }
+}
+
+// Each walk appends fresh records. The keyboard component keeps the keyboards and deletes the
+// controllers and everything else itself: a kept record must not point into a freed one, nor go
+// with its controller.
+TEST(UsbComponentLinux, EachWalkAppendsFreshRecordsThatOutliveTheirControllers)
+{
+    UsbSysfsTree tree;
+    UsbComponentLinux component(tree.Root());
     std::vector<UsbHostControllerDevice*> controllers;
+    EXPECT_FALSE(component.GetIncludeHubs() || component.HasHostController());
+    EXPECT_EQ(component.GetHostControllers(controllers).code, 0u);
+    component.ReleaseHostControllers(controllers);
+    EXPECT_TRUE(controllers.empty());
+    tree.AddDevice(tree.AddDevice(tree.AddRootHub("0000:00:14.0", 1, Hub(4)), 1, Hub(4)), 1, {});
+    EXPECT_TRUE(component.HasHostController());
+    component.SetIncludeHubs(true);
     component.GetHostControllers(controllers);
     component.GetHostControllers(controllers);
     ASSERT_EQ(controllers.size(), 2u);
-    // Each walk makes its own objects.
-    EXPECT_NE(controllers[0]->GetUsbDevices().front(), controllers[1]->GetUsbDevices().front());
-    component.ReleaseHostControllers(controllers);
-    EXPECT_TRUE(controllers.empty());
-}
-
-// The keyboard component keeps the keyboards and deletes the controllers and everything else
-// itself; ASan reports any record that still points into a freed one.
-TEST(UsbWalk, KeptDevicesOutliveTheirControllers)
-{
-    Desktop desktop;
-    desktop.tree.AddDevice("usb1", 1, Hub(4));
-    desktop.tree.AddDevice("1-1", 1, BootKeyboard());
-    UsbComponentLinux component(desktop.tree.Root());
-    component.SetIncludeHubs(true);
-    std::vector<UsbHostControllerDevice*> controllers;
-    component.GetHostControllers(controllers);
-    std::vector<UsbDevice*> kept;
+    std::vector<std::unique_ptr<UsbDevice>> hubs, kept;
     for (UsbHostControllerDevice* controller : controllers) {
         for (UsbDevice* device : controller->GetUsbDevices()) {
-            if (device->IsHub()) {
-                delete device;
-            } else {
-                kept.push_back(device);
-            }
+            (device->IsHub() ? hubs : kept).emplace_back(device);
         }
-        controller->SetUsbDevices({});
         delete controller;
     }
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept.front()->GetProduct(), "Corvo Keyboard");
-    EXPECT_EQ(kept.front()->GetPath(), desktop.tree.Root() + "/bus/usb/devices/1-1");
-    delete kept.front();
+    hubs.clear();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_NE(kept[0], kept[1]);
+    EXPECT_EQ(kept[1]->GetProduct(), "Corvo Keyboard");
+    EXPECT_EQ(kept[1]->GetPath(), tree.Root() + "/bus/usb/devices/1-1");
 }
 
-TEST(UsbWalk, FactoryWalksTheRunningSystem)
+template <class Record>
+struct Logged : Record {
+    Logged(std::vector<std::string>& log, std::string name) : log(log), name(std::move(name)) {}
+    ~Logged() override { log.push_back(name); }
+    std::vector<std::string>& log;
+    std::string name;
+};
+
+TEST(UsbComponentLinux, ReleaseDestroysLastControllerFirstAndLastDeviceFirst)
 {
-    if (!std::filesystem::exists("/sys/bus/usb/devices")) {
-        GTEST_SKIP() << "this kernel shows no USB bus";
-    }
-    const std::unique_ptr<UsbComponent> component = CreateUsbComponent();
-    ASSERT_NE(component, nullptr);
-    EXPECT_FALSE(component->GetIncludeHubs());
+    std::vector<std::string> log;
     std::vector<UsbHostControllerDevice*> controllers;
-    EXPECT_EQ(component->GetHostControllers(controllers).code, 0u);
-    EXPECT_EQ(component->HasHostController(), !controllers.empty());
-    for (const UsbHostControllerDevice* controller : controllers) {
-        EXPECT_EQ(controller->GetKind(), 4u);
-        for (const UsbDevice* device : controller->GetUsbDevices()) {
-            EXPECT_GE(device->GetPortNumber(), 1);
-            EXPECT_FALSE(device->IsHub());
+    for (const std::string controller : {"c1", "c2"}) {
+        std::vector<UsbDevice*> devices;
+        for (const std::string device : {"d1", "d2"}) {
+            auto* record = new Logged<UsbDeviceImpl>(log, controller + device);
+            record->storageDevice = std::make_unique<Logged<UsbStorageDevice>>(log, controller + device + "s");
+            devices.push_back(record);
         }
+        controllers.push_back(new Logged<UsbHostControllerDeviceImpl>(log, controller));
+        controllers.back()->SetUsbDevices(devices);
     }
-    component->ReleaseHostControllers(controllers);
+    UsbComponentLinux("/nonexistent").ReleaseHostControllers(controllers);
+    EXPECT_TRUE(controllers.empty());
+    // A device's storage object goes with the device, after the device's own destructor body.
+    EXPECT_EQ(log, (std::vector<std::string>{"c2d2", "c2d2s", "c2d1", "c2d1s", "c2", "c1d2", "c1d2s", "c1d1", "c1d1s",
+                                             "c1"}));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-// Builds small sysfs trees of USB controllers, hubs and devices in a throw-away folder, laid out
-// as the kernel lays them out: devices under devices/pci0000:00/..., links under bus/usb/devices.
+// Raw USB descriptors byte by byte, and small sysfs trees of controllers, hubs and devices in a
+// scratch folder, laid out as the kernel lays them out (devices under devices/, links under bus/).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,83 +12,90 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
-
-#include "UsbDescriptorBytes.h"
 
 namespace usb_test {
 
-struct FixtureInterface {
-    uint8_t interfaceClass = 0;
-    uint8_t interfaceSubclass = 0;
-    uint8_t interfaceProtocol = 0;
-};
+using Bytes = std::vector<uint8_t>;
 
-struct FixtureDevice {
-    uint16_t vendorId = 0x1234;
-    uint16_t productId = 0x5678;
-    uint16_t usbVersion = 0x0200;
-    uint8_t deviceClass = 0;
-    uint8_t deviceSubclass = 0;
-    uint8_t deviceProtocol = 0;
-    std::vector<FixtureInterface> interfaces;
-    std::optional<std::string> manufacturer;
-    std::optional<std::string> product;
-    std::optional<std::string> serial;
-    std::string speed = "12";
-    // maxchild; nonzero makes the device a hub with port folders.
-    uint32_t portCount = 0;
-    // The port this device is on; an empty text writes no connect_type.
-    std::string connectType = "hotplug";
-    std::string removable = "removable";
-    bool binaryDescriptors = true;
-    bool textDescriptors = true;
-    bool driverBound = true;
-};
-
-// A boot keyboard: class 0 at the device, one HID boot keyboard interface.
-inline FixtureDevice BootKeyboard()
+inline Bytes Cat(std::initializer_list<Bytes> parts)
 {
-    FixtureDevice device;
-    device.vendorId = 0x3A10;
-    device.productId = 0x0011;
-    device.usbVersion = 0x0110;
-    device.interfaces = {{3, 1, 1}};
-    device.manufacturer = "Corvo Input";
-    device.product = "Corvo Keyboard";
-    device.speed = "1.5";
-    return device;
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
 }
 
-// An external hub: class 9, protocol 1 for a high-speed hub with one transaction translator, 3 for
-// a SuperSpeed hub.
+inline std::string Format(const char* format, unsigned first, unsigned second = 0)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, format, first, second);
+    return text;
+}
+
+inline std::string Text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
+inline Bytes Le16(std::size_t value) { return {uint8_t(value & 0xFF), uint8_t(value >> 8)}; }
+
+// bcdDevice 1.10, manufacturer and product strings 1 and 2, no serial, one configuration.
+inline Bytes DeviceDescriptor(uint16_t usbVersion = 0x0200, uint8_t deviceClass = 0, uint8_t subclass = 0,
+                              uint8_t protocol = 0, uint16_t vendorId = 0x1234, uint16_t productId = 0x5678)
+{
+    return Cat({{18, 1}, Le16(usbVersion), {deviceClass, subclass, protocol, 8}, Le16(vendorId), Le16(productId),
+                {0x10, 0x01, 1, 2, 0, 1}});
+}
+
+inline Bytes Interface(uint8_t number, uint8_t interfaceClass, uint8_t subclass, uint8_t protocol,
+                       uint8_t alternate = 0)
+{
+    return {9, 4, number, alternate, 1, interfaceClass, subclass, protocol, 0};
+}
+
+inline Bytes Endpoint(uint8_t address) { return {7, 5, address, 3, 8, 0, 10}; }
+// HID 1.11 section 6.2.1: the class descriptor that follows a HID interface.
+inline Bytes Hid() { return {9, 0x21, 0x11, 0x01, 0, 1, 0x22, 63, 0}; }
+inline Bytes Keyboard(uint8_t number) { return Cat({Interface(number, 3, 1, 1), Hid(), Endpoint(0x81)}); }
+inline Bytes Mouse(uint8_t number) { return Cat({Interface(number, 3, 1, 2), Hid(), Endpoint(0x82)}); }
+
+// A configuration descriptor in front of `body`, wTotalLength counted unless one is forced.
+inline Bytes Configuration(uint8_t value, const Bytes& body, int totalLength = -1)
+{
+    const std::size_t total = totalLength >= 0 ? std::size_t(totalLength) : 9 + body.size();
+    return Cat({{9, 2}, Le16(total), {1, value, 0, 0xA0, 50}, body});
+}
+
+// A string descriptor of UTF-16 code units, little-endian.
+inline Bytes StringDescriptor(const std::u16string& text)
+{
+    Bytes bytes{uint8_t(2 + 2 * text.size()), 3};
+    for (const char16_t unit : text) {
+        bytes = Cat({bytes, Le16(unit)});
+    }
+    return bytes;
+}
+
+// What the tree writes for one device; the defaults are a low-speed boot keyboard on a user port.
+struct FixtureDevice {
+    uint16_t vendorId = 0x3A10, productId = 0x0011, usbVersion = 0x0110;
+    uint8_t deviceClass = 0, deviceSubclass = 0, deviceProtocol = 0;
+    std::vector<std::array<uint8_t, 3>> interfaces = {{3, 1, 1}};
+    std::optional<std::string> manufacturer = "Corvo Input", product = "Corvo Keyboard", serial;
+    std::string speed = "1.5";
+    uint32_t portCount = 0; // maxchild: nonzero makes a hub with port folders
+    // Of the port the device is on; an empty connect type writes none.
+    std::string connectType = "hotplug", removable = "removable";
+};
+
+// A hub, root hubs included: protocol 1 is a high-speed hub with one transaction translator, 3 a
+// SuperSpeed hub.
 inline FixtureDevice Hub(uint32_t ports, bool superSpeed = false)
 {
-    FixtureDevice device;
-    device.vendorId = 0x3A20;
-    device.productId = superSpeed ? 0x0301 : 0x0201;
-    device.usbVersion = superSpeed ? 0x0320 : 0x0210;
-    device.deviceClass = 9;
-    device.deviceProtocol = superSpeed ? 3 : 1;
-    device.interfaces = {{9, 0, 0}};
-    device.product = superSpeed ? "USB3.2 Hub" : "USB2.1 Hub";
-    device.speed = superSpeed ? "5000" : "480";
-    device.portCount = ports;
-    return device;
-}
-
-inline FixtureDevice RootHub(uint32_t ports, bool superSpeed = false)
-{
-    FixtureDevice device = Hub(ports, superSpeed);
-    device.vendorId = 0x1D6B;
-    device.productId = superSpeed ? 0x0003 : 0x0002;
-    device.usbVersion = superSpeed ? 0x0310 : 0x0200;
-    device.deviceProtocol = superSpeed ? 3 : 1;
-    device.speed = superSpeed ? "10000" : "480";
-    device.manufacturer = "Linux xhci-hcd";
-    device.product = "xHCI Host Controller";
-    device.connectType.clear();
-    return device;
+    FixtureDevice hub;
+    std::tie(hub.usbVersion, hub.deviceClass, hub.deviceProtocol, hub.speed, hub.portCount) =
+        std::tuple(superSpeed ? 0x0320 : 0x0210, 9, superSpeed ? 3 : 1, superSpeed ? "5000" : "480", ports);
+    hub.interfaces = {{9, 0, 0}};
+    return hub;
 }
 
 class UsbSysfsTree {
@@ -95,206 +103,115 @@ public:
     UsbSysfsTree()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "usb-sysfs-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot make a scratch folder");
-        }
-        root_ = pattern;
-        std::filesystem::create_directories(root_ / "bus/usb/devices");
-        std::filesystem::create_directories(root_ / "bus/usb/drivers/usb");
-        std::filesystem::create_directories(root_ / "bus/usb/drivers/hub");
+        m_root = ::mkdtemp(pattern.data()) != nullptr ? pattern : throw std::runtime_error("no scratch folder");
     }
-    ~UsbSysfsTree()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
+    ~UsbSysfsTree() { std::filesystem::remove_all(m_root, m_removeError); }
     UsbSysfsTree(const UsbSysfsTree&) = delete;
     UsbSysfsTree& operator=(const UsbSysfsTree&) = delete;
 
-    std::string Root() const { return root_.string(); }
+    std::string Root() const { return m_root.string(); }
 
-    // A PCI controller such as "0000:00:14.0"; returns its folder relative to the root.
-    std::string AddPciController(const std::string& pciName)
+    // Root hub usb<bus> of a controller ("0000:00:14.0" on the PCI bus, "xhci-hcd.0.auto" on the
+    // platform bus), which is added with its first root hub; returns the root hub's name.
+    std::string AddRootHub(const std::string& controller, uint32_t bus, const FixtureDevice& device,
+                           const std::string& subsystem = "pci")
     {
-        return AddBusDevice("pci", "devices/pci0000:00/" + pciName, pciName);
-    }
-
-    // A controller on the platform bus, as on systems-on-chip.
-    std::string AddPlatformController(const std::string& name)
-    {
-        return AddBusDevice("platform", "devices/platform/" + name, name);
-    }
-
-    // Root hub usb<bus> below a controller folder.
-    std::string AddRootHub(const std::string& controllerFolder, uint32_t bus, const FixtureDevice& device)
-    {
-        const std::string name = "usb" + std::to_string(bus);
-        const std::string folder = controllerFolder + "/" + name;
-        Node node{folder, bus, std::to_string(bus) + "-0", "0", name};
-        nodes_[name] = node;
-        // The root hub is always device 1 of its bus; the devices below it count on from there.
-        nextDeviceNumber_[bus] = 1;
-        WriteDevice(node, device, 1);
-        return name;
+        const std::string folder = (subsystem == "pci" ? "devices/pci0000:00/" : "devices/platform/") + controller;
+        Link(folder + "/subsystem", "bus/" + subsystem);
+        Link("bus/" + subsystem + "/devices/" + controller, folder);
+        return Add(folder, "usb" + std::to_string(bus), bus, "0", device);
     }
 
     // The device on port `port` of hub `hubName`; returns its name ("1-2", "1-2.3").
     std::string AddDevice(const std::string& hubName, uint32_t port, const FixtureDevice& device)
     {
-        const Node& hub = nodes_.at(hubName);
-        const bool belowRoot = hub.devicePath == "0";
-        const std::string name = belowRoot ? std::to_string(hub.bus) + "-" + std::to_string(port)
-                                           : hubName + "." + std::to_string(port);
-        const std::string devicePath = belowRoot ? std::to_string(port) : hub.devicePath + "." + std::to_string(port);
-        Node node{hub.folder + "/" + name, hub.bus, name, devicePath, name};
-        nodes_[name] = node;
-        WriteDevice(node, device, ++nextDeviceNumber_[hub.bus]);
-        // The kernel links a connected device to its port folder.
-        const std::string portFolder = PortFolder(hubName, port);
-        std::filesystem::create_directories(root_ / portFolder);
+        const bool root = hubName.rfind("usb", 0) == 0;
+        const uint32_t bus = uint32_t(std::stoul(hubName.substr(root ? 3 : 0)));
+        const std::string path = (root ? "" : hubName.substr(hubName.find('-') + 1) + ".") + std::to_string(port);
+        const std::string name = Add(FolderOf(hubName), std::to_string(bus) + "-" + path, bus, path, device);
         if (!device.connectType.empty()) {
-            Write(portFolder + "/connect_type", device.connectType + "\n");
+            Write(PortFolder(hubName, port) + "/connect_type", device.connectType + "\n");
         }
-        Link(node.folder + "/port", portFolder);
+        Link(FolderOf(name) + "/port", PortFolder(hubName, port));
         return name;
     }
 
-    // The folder of a device by name, relative to the root.
-    std::string FolderOf(const std::string& name) const { return nodes_.at(name).folder; }
+    std::string FolderOf(const std::string& name) const { return m_nodes.at(name).first; }
 
     std::string PortFolder(const std::string& hubName, uint32_t port) const
     {
-        const Node& hub = nodes_.at(hubName);
-        return hub.folder + "/" + hub.interfacePrefix + ":1.0/" + hubName + "-port" + std::to_string(port);
+        const auto& [folder, interfacePrefix] = m_nodes.at(hubName);
+        return folder + "/" + interfacePrefix + ":1.0/" + hubName + "-port" + std::to_string(port);
     }
 
     void Write(const std::string& relativePath, const std::string& content) const
     {
-        const std::filesystem::path file = root_ / relativePath;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-        stream.write(content.data(), static_cast<std::streamsize>(content.size()));
-        if (!stream) {
-            throw std::runtime_error("cannot write " + file.string());
-        }
+        std::filesystem::create_directories((m_root / relativePath).parent_path());
+        std::ofstream(m_root / relativePath, std::ios::binary | std::ios::trunc) << content;
     }
 
-    void Write(const std::string& relativePath, const Bytes& content) const
-    {
-        Write(relativePath, std::string(content.begin(), content.end()));
-    }
-
-    void Remove(const std::string& relativePath) const { std::filesystem::remove(root_ / relativePath); }
+    void Remove(const std::string& relativePath) const { std::filesystem::remove(m_root / relativePath); }
 
     // A relative symbolic link, as sysfs makes them; an existing link is replaced.
     void Link(const std::string& linkPath, const std::string& targetPath) const
     {
-        const std::filesystem::path link = root_ / linkPath;
+        const std::filesystem::path link = m_root / linkPath;
         std::filesystem::create_directories(link.parent_path());
-        std::error_code ignored;
-        std::filesystem::remove(link, ignored);
-        std::filesystem::create_directory_symlink(
-            std::filesystem::relative(root_ / targetPath, link.parent_path()), link);
+        std::filesystem::remove(link);
+        std::filesystem::create_directory_symlink(std::filesystem::relative(m_root / targetPath, link.parent_path()),
+                                                  link);
     }
 
 private:
-    struct Node {
-        std::string folder;
-        uint32_t bus = 0;
-        // "1-0" for root hub usb1, the device name for any other device.
-        std::string interfacePrefix;
-        std::string devicePath;
-        std::string name;
-    };
-
-    std::string AddBusDevice(const std::string& bus, const std::string& folder, const std::string& name)
+    std::string Add(const std::string& parentFolder, const std::string& name, uint32_t bus,
+                    const std::string& devicePath, const FixtureDevice& device)
     {
-        std::filesystem::create_directories(root_ / folder);
-        std::filesystem::create_directories(root_ / ("bus/" + bus + "/devices"));
-        Link(folder + "/subsystem", "bus/" + bus);
-        Link("bus/" + bus + "/devices/" + name, folder);
-        return folder;
-    }
-
-    static std::string Hex(uint32_t value, int digits)
-    {
-        char text[16];
-        std::snprintf(text, sizeof text, "%0*x", digits, value);
-        return text;
-    }
-
-    void WriteDevice(const Node& node, const FixtureDevice& device, uint32_t deviceNumber)
-    {
-        const std::string& folder = node.folder;
-        std::filesystem::create_directories(root_ / folder);
-        Link("bus/usb/devices/" + node.name, folder);
-        Write(folder + "/busnum", std::to_string(node.bus) + "\n");
-        Write(folder + "/devnum", std::to_string(deviceNumber) + "\n");
-        Write(folder + "/devpath", node.devicePath + "\n");
-        Write(folder + "/speed", device.speed + "\n");
-        Write(folder + "/maxchild", std::to_string(device.portCount) + "\n");
-        Write(folder + "/bConfigurationValue", "1\n");
-        Write(folder + "/removable", device.removable + "\n");
-        if (device.driverBound) {
-            Link(folder + "/driver", "bus/usb/drivers/usb");
-        }
-        if (device.manufacturer) {
-            Write(folder + "/manufacturer", *device.manufacturer + "\n");
-        }
-        if (device.product) {
-            Write(folder + "/product", *device.product + "\n");
-        }
-        if (device.serial) {
-            Write(folder + "/serial", *device.serial + "\n");
-        }
-        if (device.textDescriptors) {
-            Write(folder + "/idVendor", Hex(device.vendorId, 4) + "\n");
-            Write(folder + "/idProduct", Hex(device.productId, 4) + "\n");
-            Write(folder + "/bcdDevice", "0110\n");
-            // The kernel prints bcdUSB as "%2x.%02x".
-            char version[16];
-            std::snprintf(version, sizeof version, "%2x.%02x\n", device.usbVersion >> 8, device.usbVersion & 0xFF);
-            Write(folder + "/version", std::string(version));
-            Write(folder + "/bDeviceClass", Hex(device.deviceClass, 2) + "\n");
-            Write(folder + "/bDeviceSubClass", Hex(device.deviceSubclass, 2) + "\n");
-            Write(folder + "/bDeviceProtocol", Hex(device.deviceProtocol, 2) + "\n");
-            Write(folder + "/bNumConfigurations", "1\n");
-        }
-        Bytes body;
-        for (std::size_t index = 0; index < device.interfaces.size(); ++index) {
-            const FixtureInterface& interface = device.interfaces[index];
-            const auto number = static_cast<uint8_t>(index);
-            body = Concat({body, InterfaceDescriptor(number, interface.interfaceClass, interface.interfaceSubclass,
-                                                     interface.interfaceProtocol),
-                           EndpointDescriptor(static_cast<uint8_t>(0x81 + index))});
-            const std::string interfaceFolder = folder + "/" + node.interfacePrefix + ":1." + std::to_string(index);
-            if (device.textDescriptors) {
-                Write(interfaceFolder + "/bInterfaceNumber", Hex(number, 2) + "\n");
-                Write(interfaceFolder + "/bAlternateSetting", " 0\n");
-                Write(interfaceFolder + "/bInterfaceClass", Hex(interface.interfaceClass, 2) + "\n");
-                Write(interfaceFolder + "/bInterfaceSubClass", Hex(interface.interfaceSubclass, 2) + "\n");
-                Write(interfaceFolder + "/bInterfaceProtocol", Hex(interface.interfaceProtocol, 2) + "\n");
+        const std::string folder = parentFolder + "/" + name;
+        // Root hub usb1 names its interfaces "1-0:1.N", any other device "<name>:1.N".
+        const std::string interfacePrefix = devicePath == "0" ? std::to_string(bus) + "-0" : name;
+        m_nodes[name] = {folder, interfacePrefix};
+        Link("bus/usb/devices/" + name, folder);
+        // As the kernel prints them: bcdUSB as "%2x.%02x", the other descriptor fields in hexadecimal.
+        const std::pair<const char*, std::optional<std::string>> attributes[] = {
+            {"busnum", std::to_string(bus)}, {"devnum", std::to_string(++m_lastDeviceNumber[bus])},
+            {"devpath", devicePath}, {"speed", device.speed}, {"maxchild", std::to_string(device.portCount)},
+            {"removable", device.removable}, {"manufacturer", device.manufacturer}, {"product", device.product},
+            {"serial", device.serial}, {"idVendor", Format("%04x", device.vendorId)},
+            {"version", Format("%2x.%02x", device.usbVersion >> 8, device.usbVersion & 0xFF)},
+            {"idProduct", Format("%04x", device.productId)},
+            {"bDeviceClass", Format("%02x", device.deviceClass)},
+            {"bDeviceSubClass", Format("%02x", device.deviceSubclass)},
+            {"bDeviceProtocol", Format("%02x", device.deviceProtocol)}};
+        for (const auto& [attribute, value] : attributes) {
+            if (value) {
+                Write(folder + "/" + attribute, *value + "\n");
             }
         }
-        if (device.binaryDescriptors) {
-            DeviceFields fields;
-            fields.usbVersion = device.usbVersion;
-            fields.deviceClass = device.deviceClass;
-            fields.deviceSubclass = device.deviceSubclass;
-            fields.deviceProtocol = device.deviceProtocol;
-            fields.vendorId = device.vendorId;
-            fields.productId = device.productId;
-            Write(folder + "/descriptors", Concat({DeviceDescriptor(fields), Configuration(1, body)}));
+        Link(folder + "/driver", "bus/usb/drivers/usb");
+        Bytes body;
+        for (unsigned index = 0; index < device.interfaces.size(); ++index) {
+            const auto [interfaceClass, subclass, protocol] = device.interfaces[index];
+            body = Cat({body, Interface(uint8_t(index), interfaceClass, subclass, protocol), Endpoint(0x81)});
+            const std::string interface = folder + "/" + interfacePrefix + ":1." + std::to_string(index) + "/";
+            Write(interface + "bInterfaceNumber", Format("%02x\n", index));
+            Write(interface + "bInterfaceClass", Format("%02x\n", interfaceClass));
+            Write(interface + "bInterfaceSubClass", Format("%02x\n", subclass));
+            Write(interface + "bInterfaceProtocol", Format("%02x\n", protocol));
         }
+        const Bytes header = DeviceDescriptor(device.usbVersion, device.deviceClass, device.deviceSubclass,
+                                              device.deviceProtocol, device.vendorId, device.productId);
+        Write(folder + "/descriptors", Text(Cat({header, Configuration(1, body)})));
         for (uint32_t port = 1; port <= device.portCount && port <= 32; ++port) {
-            std::filesystem::create_directories(root_ / (folder + "/" + node.interfacePrefix + ":1.0/" + node.name
-                                                         + "-port" + std::to_string(port)));
+            std::filesystem::create_directories(m_root / PortFolder(name, port));
         }
+        return name;
     }
 
-    std::filesystem::path root_;
-    std::map<std::string, Node> nodes_;
-    std::map<uint32_t, uint32_t> nextDeviceNumber_;
+    std::filesystem::path m_root;
+    std::error_code m_removeError;
+    // Each device's folder and the prefix of its interfaces' names.
+    std::map<std::string, std::pair<std::string, std::string>> m_nodes;
+    std::map<uint32_t, uint32_t> m_lastDeviceNumber;
 };
 
 } // namespace usb_test

@@ -1,0 +1,413 @@
+// The desktop host on the test's X server: its window and input-request hand-over in this process
+// over stand-in tests, and the real HalvikDiagnostics program driven with XTest keys and clicks.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTreeWidget>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <future>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+#include <thread>
+#include <tuple>
+
+#include "DialogEventCounter.h"
+#include "EventLoopWait.h"
+#include "InputRequestServer.h"
+#include "InstalledCatalogue.h"
+#include "MainWindow.h"
+#include "SyntheticInput.h"
+#include "XvfbServer.h"
+#include "advanced/AdvancedTestWidget.h"
+#include "keycode/AbstractWidgetWrapper.h"
+#include "keycode/WinKeycodeTestWidget.h"
+#include "module/Diagnostic.h"
+#include "module/ExecutionContext.h"
+#include "module/InputRequest.h"
+#include "module/KeyboardResource.h"
+#include "module/ModuleInterface.h"
+#include "module/ProgressReporter.h"
+#include "module/Test.h"
+#include "module/TestResult.h"
+
+namespace {
+
+using namespace corvo::gui_testing;
+using namespace corvo::hosts::gui;
+
+const ObjectId kPs2(10, 1, 1);
+const ObjectId kUsb(10, 1, 2);
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Whether every part is in the text, each after the one before.
+bool InOrder(const std::string& text, std::initializer_list<const char*> parts)
+{
+    std::size_t at = 0;
+    return std::all_of(parts.begin(), parts.end(), [&](std::string_view part) {
+        at = text.find(part, at);
+        return at != std::string::npos && (at += part.size()) > 0;
+    });
+}
+
+// A test whose run is the given function; remembers the thread it ran on.
+class ScriptedTest : public Test {
+public:
+    ScriptedTest(const ObjectId& identifier, std::function<uint32_t(ExecutionContext*)> run)
+        : Test(identifier), body(std::move(run)) {}
+    bool IsApplicable(SystemComponent*) override { return true; }
+    uint32_t Run(ExecutionContext* execution) override
+    {
+        runThread = QThread::currentThread();
+        return body(execution);
+    }
+    bool IsInteractive() override { return false; }
+
+    std::function<uint32_t(ExecutionContext*)> body;
+    std::atomic<QThread*> runThread{nullptr};
+};
+
+// A dialog that notes what the host hands it, and answers as a broken dialog might.
+struct StandInDialog : AbstractWidgetWrapper {
+    int32_t Execute(QWidget* hostWindow, QObject* eventFilter, int value) override
+    {
+        handedOver = {hostWindow, eventFilter, value};
+        return -1;
+    }
+    std::tuple<QWidget*, QObject*, int> handedOver;
+};
+
+// The window over the module's resource and two stand-in tests: the PS/2 one sends a notice and
+// progress, then waits until the test has looked at the window; the USB one runs until the host
+// asks it to stop.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(window.get(), &MainWindow::batchFinished, [this](int status) { batchStatus = status; });
+        window->show();
+    }
+
+    uint32_t RunPs2(ExecutionContext* execution)
+    {
+        InputRequest notice =
+            InputRequest::Notice("PS2_KEYBOARD_TEST", "KEYBOARD_AVOID_USER_INTERVATION_MESSAGE", execution);
+        execution->GetProgressReporter()->RequestInput(notice);
+        execution->GetProgressReporter()->ReportProgress(40, std::string());
+        while (!windowChecked && !execution->IsCancelRequested()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return PassedWithWarnings;
+    }
+    uint32_t RunUsb(ExecutionContext* execution)
+    {
+        for (int step = 0; step < 1000 && !execution->IsCancelRequested(); ++step) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return usbResult = execution->IsCancelRequested() ? Aborted : Passed; // Passed after ten seconds
+    }
+
+    template <typename T>
+    T* Child(const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+    std::string Log() { return Child<QPlainTextEdit>("log")->toPlainText().toStdString(); }
+    // The exit status of the batch, once it has ended.
+    int BatchStatus() { return WaitFor([this] { return batchStatus >= 0; }, 15000) ? batchStatus : -1; }
+
+    const InstalledCatalogue catalogue{QStringLiteral(KEYBOARD_QM_FILE)};
+    int batchStatus = -1;
+    std::atomic<bool> windowChecked{false};
+    std::atomic<uint32_t> usbResult{NotRun};
+    KeyboardResource resource{ObjectId(10, 0, 0)};
+    ScriptedTest ps2{kPs2, [this](ExecutionContext* execution) { return RunPs2(execution); }};
+    ScriptedTest usb{kUsb, [this](ExecutionContext* execution) { return RunUsb(execution); }};
+    Diagnostic diagnostic{ObjectId(10, 1, 0), {&ps2, &usb}};
+    ModuleInterface module{{&diagnostic}, &resource, nullptr};
+    std::unique_ptr<MainWindow> window =
+        std::make_unique<MainWindow>(module, WindowSettings{"/nonexistent", "libkeyboard.so", "4.42.0.92", nullptr});
+};
+
+TEST_F(MainWindowTest, SelectedTestRunsWithItsNoticeAndProgressShown)
+{
+    auto* tests = Child<QTreeWidget>("tests");
+    ASSERT_EQ(tests->topLevelItemCount(), 2);
+    EXPECT_EQ(tests->topLevelItem(0)->text(0) + "|" + tests->topLevelItem(1)->text(0),
+              QStringLiteral("PS/2 Keyboard Test|USB Keyboard Test"));
+    EXPECT_TRUE(tests->topLevelItem(1)->text(2).startsWith(QStringLiteral("Checks that every USB keyboard")));
+    tests->clearSelection();
+    EXPECT_FALSE(Child<QPushButton>("runButton")->isEnabled()) << "nothing selected";
+    tests->topLevelItem(0)->setSelected(true);
+
+    Child<QPushButton>("runButton")->click();
+    EXPECT_FALSE(window->RunTests({kUsb})) << "one batch at a time";
+    auto* notice = Child<QLabel>("notice");
+    ASSERT_TRUE(WaitFor([&] { return notice->isVisible() && Child<QProgressBar>("progress")->value() == 40; }));
+    EXPECT_TRUE(notice->text().startsWith(QStringLiteral("<b>PS/2 Keyboard Test</b><br>Please do not touch")))
+        << notice->text().toStdString();
+    EXPECT_FALSE(Child<QPushButton>("runButton")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("cancelButton")->isEnabled());
+    windowChecked = true;
+    EXPECT_EQ(BatchStatus(), 0) << "passed with warnings exits like a pass";
+
+    auto* results = Child<QListWidget>("results");
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_EQ(results->item(0)->text(), QStringLiteral("PS/2 Keyboard Test: passed with warnings (result 5)"));
+    EXPECT_EQ(usb.runThread.load(), nullptr) << "not selected";
+    EXPECT_FALSE(notice->isVisible()) << "the notice goes with its run";
+    EXPECT_TRUE(Child<QPushButton>("runButton")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>("cancelButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, CancelStopsTheRunningTestAndTheRestOfTheBatch)
+{
+    ASSERT_TRUE(window->RunTests({kUsb, kPs2}));
+    ASSERT_TRUE(WaitFor([&] { return usb.runThread.load() != nullptr; }));
+    EXPECT_NE(usb.runThread.load(), QThread::currentThread()) << "tests never run on the UI thread";
+    Child<QPushButton>("cancelButton")->click();
+    EXPECT_EQ(BatchStatus(), 3) << "aborted exits as not run";
+    EXPECT_TRUE(InOrder(Log(), {"Cancel requested\n", "USB Keyboard Test: aborted (result 4)"})) << Log();
+    EXPECT_EQ(ps2.runThread.load(), nullptr) << "not started after the cancel";
+}
+
+TEST_F(MainWindowTest, EscapingExceptionIsAnInternalErrorWithItsText)
+{
+    usb.body = [](ExecutionContext*) -> uint32_t { throw std::runtime_error("descriptor walk failed"); };
+    ASSERT_TRUE(window->RunTests({kUsb}));
+    EXPECT_EQ(BatchStatus(), 4);
+    EXPECT_TRUE(InOrder(Log(), {"The test stopped with an exception: descriptor walk failed\n",
+                                "USB Keyboard Test: internal error (result 6)"})) << Log();
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowStopsARunningTest)
+{
+    ASSERT_TRUE(window->RunTests({kUsb}));
+    ASSERT_TRUE(WaitFor([&] { return usb.runThread.load() != nullptr; }));
+    window.reset();
+    // Passed would mean the test ran its full course: the window waited but never asked it to stop.
+    EXPECT_EQ(usbResult.load(), static_cast<uint32_t>(Aborted));
+}
+
+// No test of ours asks on the UI thread itself, where a queued call to itself would never run. A
+// negative answer and a request without a dialog are both no verdict.
+TEST_F(MainWindowTest, RequestsOnTheUiThreadItselfAndANoticeThatDoesNotWait)
+{
+    auto* server = window->findChild<InputRequestServer*>();
+    ASSERT_NE(server, nullptr);
+    StandInDialog broken;
+    for (AbstractWidgetWrapper* dialog : std::initializer_list<AbstractWidgetWrapper*>{&broken, nullptr}) {
+        InputRequest request = InputRequest::Dialog(dialog, "KEYCODE_INPUT_TITLE");
+        request.answer = 3;
+        server->Serve(request);
+        EXPECT_EQ(request.answer, 0u);
+    }
+    EXPECT_EQ(broken.handedOver, std::make_tuple(static_cast<QWidget*>(window.get()),
+                                                 static_cast<QObject*>(window->findChild<DialogEventCounter*>()), 0));
+
+    // This thread runs no events until the worker has returned: a blocking hand-over never would.
+    InputRequest notice =
+        InputRequest::Notice("PS2_KEYBOARD_TEST", "KEYBOARD_AVOID_USER_INTERVATION_MESSAGE", nullptr);
+    notice.answer = 77;
+    std::future<void> served = std::async(std::launch::async, [&] { server->Serve(notice); });
+    ASSERT_EQ(served.wait_for(std::chrono::seconds(5)), std::future_status::ready) << "the worker was blocked";
+    EXPECT_EQ(notice.answer, 77u) << "notices have no answer";
+    EXPECT_TRUE(WaitFor([&] { return Child<QLabel>("notice")->isVisible(); }));
+}
+
+// The real program in a working folder of its own (config.ini and the driver service are read
+// there), with a firmware that reports a PS/2 keyboard so that every test finds a keyboard.
+class HostProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_work.isValid() &&
+                    QFile::setPermissions(m_work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    // The i8042 simulator as the driver service, playing the keyboard of a fixture.
+    void InstallSimulator(const char* scenario)
+    {
+        const QString service = m_work.filePath("HalvikDiagnosticsDriverService.so");
+        ASSERT_TRUE(QFile::copy(QStringLiteral(SIMULATOR_PLUGIN), service));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(FIXTURES_FOLDER "/i8042-%1/i8042-scenario").arg(scenario),
+                                m_work.filePath("i8042-scenario")));
+    }
+    void Start(const char* program, QStringList arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(TestDisplay()));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(FAKE_HWKIT_FOLDER));
+        environment.insert(QStringLiteral("HALVIK_FAKE_HWKIT_FLAGS"), QStringLiteral("9=1,13=1"));
+        // Read only by sanitizer builds; the exit status is what the tests check.
+        const QString leakOptions = environment.value(QStringLiteral("LSAN_OPTIONS"));
+        environment.insert(QStringLiteral("LSAN_OPTIONS"), (leakOptions.isEmpty() ? QString() : leakOptions + ':') +
+                                                               QStringLiteral("suppressions=" HOST_LSAN_SUPPRESSIONS));
+        m_process.setProcessEnvironment(environment);
+        m_out = m_err = std::string();
+        if (arguments.filter(QStringLiteral("--workdir")).isEmpty()) {
+            arguments.prepend(QStringLiteral("--workdir=") + m_work.path());
+        }
+        m_process.start(QString::fromUtf8(program), arguments);
+        ASSERT_TRUE(m_process.waitForStarted(10000));
+    }
+    int Finish()
+    {
+        // The program may have ended while this process waited in its own event loop.
+        EXPECT_TRUE(m_process.state() == QProcess::NotRunning || m_process.waitForFinished(120000)) << "no exit";
+        m_out += m_process.readAllStandardOutput().toStdString();
+        m_err += m_process.readAllStandardError().toStdString();
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    }
+
+    QTemporaryDir m_work;
+    QProcess m_process;
+    std::string m_out;
+    std::string m_err;
+};
+
+TEST_F(HostProcessTest, CommandLinesAnsweredBeforeAnyWindow)
+{
+    // Arguments, exit status, and what standard output (status 0) or standard error says.
+    const std::vector<std::tuple<QStringList, int, std::vector<const char*>>> rows = {
+        // Qt's own options are left to QApplication.
+        {{"-h", "-platform", "xcb", "-reverse"}, 0, {"--run <tests>", "--exit-when-done", "--module-path=", "  3  no"}},
+        {{"--version"}, 0, {"HalvikDiagnostics 4.42.0.92\nmodule ", "libkeyboard.so 4.42.0.92"}},
+        {{"--run", "p,bogus", "--exit-when-done"}, 2, {"unknown test 'bogus' (known: p/ps2, u/usb"}},
+        {{"--run"}, 2, {"option --run needs a value"}},
+        {{"--run=", "--exit-when-done"}, 2, {"option --run needs a value"}},
+        {{"--quick"}, 2, {"unknown option '--quick'"}},
+        {{"stray"}, 2, {"unexpected argument 'stray'"}},
+        {{"--exit-when-done"}, 2, {"--exit-when-done needs tests to run: add --run <tests>"}},
+        // Values after "=" or as the next argument.
+        {{"--module-path", "/none/m.so", "--run", "u", "--exit-when-done"}, 4, {"cannot load module /none/m.so"}},
+        {{"--run=u", "--workdir", "/none/w", "--exit-when-done"}, 4, {"cannot use working folder /none/w"}}};
+    for (const auto& [arguments, exitCode, parts] : rows) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        Start(HOST_PATH, arguments);
+        EXPECT_EQ(Finish(), exitCode) << m_err;
+        for (const char* part : parts) {
+            EXPECT_TRUE(Contains(exitCode == 0 ? m_out : m_err, part)) << part << " in " << m_out << m_err;
+        }
+        if (exitCode == 2) {
+            EXPECT_TRUE(Contains(m_err, "Usage: HalvikDiagnostics [options]")) << m_err;
+            EXPECT_EQ(m_out, "");
+        }
+    }
+}
+
+TEST_F(HostProcessTest, FailingPs2KeyboardIsNamedAsTheSuspect)
+{
+    InstallSimulator("self-test-fails-fc");
+    Start(HOST_PATH, {QStringLiteral("--run=p"), QStringLiteral("--exit-when-done")});
+    EXPECT_EQ(Finish(), 1) << m_out << m_err;
+    // The hint follows a failed run only, as information and then as full progress.
+    EXPECT_TRUE(InOrder(m_out, {"[info] Possible defective components: Keyboard\n",
+                                "[100%] Possible defective components: Keyboard\n",
+                                "PS/2 Keyboard Test: failed (result 1)"})) << m_out << m_err;
+}
+
+// Where the other process's dialog is on the screen: the one viewable top-level window of its size.
+std::optional<QPoint> DialogOrigin(QSize size)
+{
+    xcb_connection_t* connection = xcb_connect(TestDisplay().c_str(), nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    std::optional<QPoint> origin;
+    if (xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr)) {
+        for (int child = 0; child < xcb_query_tree_children_length(tree); ++child) {
+            const xcb_window_t window = xcb_query_tree_children(tree)[child];
+            auto* attributes =
+                xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
+            auto* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+            if (attributes != nullptr && geometry != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+                QSize(geometry->width, geometry->height) == size) {
+                origin = QPoint(geometry->x, geometry->y);
+            }
+            std::free(attributes);
+            std::free(geometry);
+        }
+        std::free(tree);
+    }
+    xcb_disconnect(connection);
+    return origin;
+}
+
+// The size of a dialog and the centre of its Yes button: the same dialog laid out in this process,
+// with the same texts.
+template <typename Dialog>
+std::pair<QSize, QPoint> LayoutOf(const char* yesButton)
+{
+    const InstalledCatalogue catalogue(QStringLiteral(KEYBOARD_QM_FILE));
+    Dialog dialog(nullptr, nullptr, nullptr, 0);
+    dialog.show();
+    Wait(100);
+    auto* button = dialog.template findChild<QPushButton*>(yesButton);
+    return {dialog.size(), button != nullptr ? button->mapTo(&dialog, button->rect().center()) : QPoint()};
+}
+
+TEST_F(HostProcessTest, AllFourTestsInOneSessionWithBothDialogsAnsweredByKeysAndClicks)
+{
+    // The PS/2 test against the simulated controller, the USB test on this machine, then both
+    // dialogs answered as a technician would.
+    InstallSimulator("good-keyboard");
+    const auto [keycodeSize, keycodeYes] = LayoutOf<WinKeycodeTestWidget>("keycode_test_button_yes");
+    const auto [advancedSize, advancedYes] = LayoutOf<AdvancedTestWidget>("keyboard_advanced_test_button_yes");
+    ASSERT_FALSE(keycodeYes.isNull() || advancedYes.isNull());
+    SyntheticInput input(TestDisplay());
+    ASSERT_TRUE(input.IsConnected());
+    ASSERT_EQ(std::system(("setxkbmap -display " + TestDisplay() + " us").c_str()), 0);
+
+    // Keys first, each in a tick of its own even on a busy machine, then Yes where the dialog
+    // finally is: the window may be placed again as the dialog starts.
+    const auto answer = [&](QSize size, QPoint yes, std::initializer_list<const char*> keys) {
+        const auto shown = [&] { return input.IsKeyboardGrabbedElsewhere() && DialogOrigin(size).has_value(); };
+        ASSERT_TRUE(WaitFor([&] { return shown() || m_process.state() == QProcess::NotRunning; }, 120000) && shown())
+            << "no dialog of " << size.width() << "x" << size.height() << " took the keyboard\n"
+            << m_out + m_process.readAllStandardOutput().toStdString();
+        for (const char* key : keys) {
+            input.PressKey(input.KeycodeOf(key));
+            Wait(70);
+            input.ReleaseKey(input.KeycodeOf(key));
+            Wait(250);
+        }
+        const std::optional<QPoint> origin = DialogOrigin(size);
+        ASSERT_TRUE(origin.has_value());
+        input.MovePointer(origin->x() + yes.x(), origin->y() + yes.y());
+        input.PressButton(1);
+        input.ReleaseButton(1);
+    };
+    Start(HOST_PATH, {QStringLiteral("--run=p,u,k,a"), QStringLiteral("--exit-when-done")});
+    answer(keycodeSize, keycodeYes, {"AC01", "AC02"});
+    ASSERT_FALSE(HasFatalFailure());
+    answer(advancedSize, advancedYes, {"AC01", "AC02", "AC03"});
+    const int status = Finish();
+    // The type-2 request is a notice, translated; the host's filter counts the events of the keys
+    // each dialog showed, afresh for each dialog.
+    EXPECT_TRUE(InOrder(m_out, {"[notice] PS/2 Keyboard Test: Please do not touch",
+                                "[warning] The keyboard's repeat delay and rate could not be restored.\n",
+                                "PS/2 Keyboard Test: passed with warnings (result 5)", "Starting USB Keyboard Test\n",
+                                "\nUSB Keyboard Test: ", "[dialog] Keycode Verification: opened\n",
+                                "Keycode Verification: closed with 3 (yes), keys shown: 2\n",
+                                "Keycode Verification Test: passed (result 0)",
+                                "Advanced Keyboard Test: closed with 3 (yes), keys shown: 3\n",
+                                "Advanced Test: passed (result 0)"})) << m_out << m_err;
+    // The other three pass: what the USB test makes of this machine decides the status.
+    const bool usbFailed = Contains(m_out, "USB Keyboard Test: failed");
+    EXPECT_EQ(status, Contains(m_out, "USB Keyboard Test: passed") ? 0 : usbFailed ? 1 : 3) << m_out;
+    EXPECT_TRUE(usbFailed || !Contains(m_out, "Possible defective")) << m_out;
+}
+
+} // namespace
