@@ -41,6 +41,8 @@ TEST(LanguageTest, ConfiguredLanguageThenTheSystemsThenTheDefault)
         {"DEFAULT_LANGUAGE = Japanese", {"de-DE"}, "ja_JP"}, {"default_language=JAPANESE", {}, "ja_JP"},
         {"DEFAULT_LANGUAGE = PT_BR", {"de-DE"}, "pt_BR"}, {"DEFAULT_LANGUAGE = es_es", {}, "es_ES"},
         {"DEFAULT_LANGUAGE = ZH_cn", {"de-DE"}, "zh_CN"}, {"DEFAULT_LANGUAGE = english", {"de-DE"}, "en_US"},
+        {"DEFAULT_LANGUAGE = German", {"fr-FR"}, "de_DE"}, {"DEFAULT_LANGUAGE = spanish", {"fr-FR"}, "es_ES"},
+        {"DEFAULT_LANGUAGE = Italian", {"fr-FR"}, "it_IT"}, {"DEFAULT_LANGUAGE = chinese", {"fr-FR"}, "zh_CN"},
         // Portuguese is known by its code only; the reader keeps trailing blanks.
         {"DEFAULT_LANGUAGE = portuguese", {"fr-FR"}, "fr_FR"}, {"DEFAULT_LANGUAGE = german  ", {"it-IT"}, "it_IT"},
         {"DEFAULT_LANGUAGE = klingon", {"nl-NL"}, "nl_NL"}, {"DEFAULT_LANGUAGE = dutch\nbroken", {"de-DE"}, "nl_NL"},
