@@ -65,17 +65,6 @@ inline std::string UsKeyNameOf(int virtualKey)
     return found == names.end() ? std::string() : found->second;
 }
 
-// The names of the key buttons of one page ("K00") in the form's text, in the form's order.
-inline QStringList KeyButtonNamesInForm(const QString& formText, const QString& pageTag)
-{
-    const QRegularExpression button(QStringLiteral("name=\"(keyboard_advanced_test_button1_[^\"]*_%1)\"").arg(pageTag));
-    QStringList names;
-    for (QRegularExpressionMatchIterator it = button.globalMatch(formText); it.hasNext();) {
-        names.append(it.next().captured(1));
-    }
-    return names;
-}
-
 } // namespace corvo::gui_testing
 
 namespace advancedtest {

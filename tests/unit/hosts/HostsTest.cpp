@@ -101,10 +101,6 @@ TEST(HostsTest, NamesAndProgressBar)
 
 TEST(HostsTest, TranslatorLoadsTheFirstCatalogueFoundAndTranslatesComposedTexts)
 {
-    int argc = 1;
-    char name[] = "host_tests";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
     MessageTranslator missing;
     EXPECT_FALSE(missing.Install("xx_XX", {"/nonexistent/folder"}));
 

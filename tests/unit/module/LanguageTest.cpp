@@ -84,10 +84,6 @@ TEST(LanguageTest, EnvironmentFollowsTheCLibrarysPrecedence)
 
 TEST(LanguageTest, KeysAreTranslatedInTheirContextOnlyAndShownAsThemselvesOtherwise)
 {
-    int argc = 1;
-    char name[] = "language_test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
     QTranslator translator;
     ASSERT_TRUE(translator.load(QStringLiteral(KEYBOARD_QM_FILE))) << KEYBOARD_QM_FILE;
     QCoreApplication::installTranslator(&translator);
