@@ -47,7 +47,7 @@ struct PortIo {
     }
     bool Untouched() const { return folder.Read("port") == ports; }
 
-    drivertest::TemporaryFolder folder;
+    ScratchFolder folder;
     std::string ports = std::string(0x60, '\0') + '\xaa' + std::string(3, '\0') + '\x1c' + std::string(0x9B, '\0');
     PortIoService service;
 };
@@ -120,7 +120,7 @@ TEST(PortIoService, ReachesThePortsOnlyWhenReadyAndReportsFailedAccesses)
     EXPECT_EQ(portIo.Read(0x60, value), kDone);
     EXPECT_EQ(value, 0xAAu);
 
-    PortIo missing(portIo.folder.path + "/port-that-is-not-there");
+    PortIo missing(portIo.folder.Root() + "/port-that-is-not-there");
     value = 0x12345678;
     EXPECT_EQ(missing.service.IsReady(), 0u);
     EXPECT_EQ(missing.Read(0x64, value), kNotReady);
@@ -155,11 +155,11 @@ TEST(PortIoPlugin, LoadsFromItsFolderExportsOnlyItsCFunctionsAndIsReadyWhereTheK
 // a bad scenario leaves it not ready with one line on standard error and in the log file.
 TEST(SimulatorPlugin, ScenarioLogAndComplaints)
 {
-    drivertest::TemporaryFolder folder;
-    const std::string copy = folder.path + "/" + kDriverServiceLibraryName;
+    ScratchFolder folder;
+    const std::string copy = folder.Root() + "/" + kDriverServiceLibraryName;
     std::filesystem::copy_file(PluginPath("i8042-sim"), copy);
     folder.Write("i8042-scenario", "keyboard ff: fa +500ms fd\n");
-    const std::string logPath = folder.path + "/i8042.log";
+    const std::string logPath = folder.Root() + "/i8042.log";
     {
         Plugin plugin(copy);
         ASSERT_EQ(setenv("HALVIK_I8042_SCENARIO", FixturePath("i8042-self-test-fails-fc").c_str(), 1), 0);
@@ -177,7 +177,7 @@ TEST(SimulatorPlugin, ScenarioLogAndComplaints)
     const std::string runs = folder.Read("i8042.log");
     ASSERT_EQ(unsetenv("HALVIK_I8042_SCENARIO"), 0);
     ASSERT_EQ(plugin.Reset(""), 1);
-    EXPECT_EQ(plugin.Source(), folder.path + "/i8042-scenario");
+    EXPECT_EQ(plugin.Source(), folder.Root() + "/i8042-scenario");
     const auto log = [&plugin] { return drivertest::ExportedLog(plugin.handle); };
     EXPECT_TRUE(CarefulHost(*first, log).Play("L1=, Kff=fa fd, W56"));
     EXPECT_TRUE(CarefulHost(*second, log).Play("Q=56, L1=seq=1 time=0.000000 read port=0x64 value=0x14 config=0x47"));
@@ -186,7 +186,7 @@ TEST(SimulatorPlugin, ScenarioLogAndComplaints)
         formatted += corvo::i8042::FormatLogEntry(entry) + "\n";
     }
     EXPECT_EQ(plugin.Log(), formatted) << "every field of the exported entries";
-    EXPECT_EQ(folder.Read("i8042.log"), runs + "# scenario " + folder.path + "/i8042-scenario\n" + formatted) << "appended";
+    EXPECT_EQ(folder.Read("i8042.log"), runs + "# scenario " + folder.Root() + "/i8042-scenario\n" + formatted) << "appended";
     const auto entryAt = plugin.Get<I8042SimulatorLogEntryAtFunction>(I8042_SIMULATOR_LOG_ENTRY_AT_SYMBOL);
     I8042SimulatorLogEntry beyond{};
     EXPECT_EQ(entryAt(log().size(), &beyond), 0);
@@ -195,11 +195,11 @@ TEST(SimulatorPlugin, ScenarioLogAndComplaints)
     const std::string path = folder.Write("scenario", "keyboard ff: fa\nkeyboard ff 2 times: fe\n");
     testing::internal::CaptureStderr();
     EXPECT_EQ(plugin.Reset(path), 0);
-    EXPECT_EQ(plugin.Reset(folder.path + "/typo"), 0) << "a missing named file is not replaced by a good keyboard";
+    EXPECT_EQ(plugin.Reset(folder.Root() + "/typo"), 0) << "a missing named file is not replaced by a good keyboard";
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "i8042 simulator: " + path
                   + ":2: this rule is never used: the rule on line 1 has no count and answers every such command;"
-                    " the simulated controller is not ready\ni8042 simulator: " + folder.path
+                    " the simulated controller is not ready\ni8042 simulator: " + folder.Root()
                   + "/typo: cannot be read: No such file or directory; the simulated controller is not ready\n");
     EXPECT_NE(folder.Read("i8042.log").find("\n# scenario " + path + " (not usable)\n"), std::string::npos);
     EXPECT_EQ(first->IsReady(), 0u);
@@ -209,7 +209,7 @@ TEST(SimulatorPlugin, ScenarioLogAndComplaints)
     EXPECT_EQ(value, 0x77u);
     EXPECT_EQ(plugin.Log(), "");
 
-    const std::string unwritable = folder.path + "/no-such-folder/i8042.log";
+    const std::string unwritable = folder.Root() + "/no-such-folder/i8042.log";
     ASSERT_EQ(setenv("HALVIK_I8042_LOG", unwritable.c_str(), 1), 0);
     testing::internal::CaptureStderr();
     EXPECT_EQ(plugin.Reset(""), 1) << "a log file that cannot be opened stops nothing";

@@ -18,6 +18,7 @@
 #include <sys/io.h>
 #endif
 
+#include "../../support/ScratchFolder.h"
 #include "I8042SimulatorExports.h"
 #include "SimulatorLogCheck.h"
 #include "platform/HDXService.h"
@@ -52,23 +53,6 @@ private:
     LogSource m_log;
 };
 
-// A folder under the system's temporary directory that goes away with the test.
-struct TemporaryFolder {
-    TemporaryFolder() { EXPECT_NE(mkdtemp(path.data()), nullptr) << path; }
-    ~TemporaryFolder() { std::filesystem::remove_all(path, ignored); }
-    std::string Write(const std::string& name, const std::string& contents) const
-    {
-        std::ofstream(path + "/" + name, std::ios::binary) << contents;
-        return path + "/" + name;
-    }
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream file(path + "/" + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    std::string path = (std::filesystem::temp_directory_path() / "halvik-driver-service-XXXXXX").string();
-    std::error_code ignored;
-};
 
 inline std::string FixturePath(const std::string& folder)
 {
@@ -116,7 +100,7 @@ struct Plugin {
 struct SimulatedMachine {
     explicit SimulatedMachine(const std::string& scenario) : ready(plugin.Reset(folder.Write("scenario", scenario)) == 1) {}
 
-    TemporaryFolder folder;
+    ScratchFolder folder;
     Plugin plugin{PluginPath("i8042-sim")};
     bool ready;
     std::shared_ptr<HDXService> service = plugin.Create();

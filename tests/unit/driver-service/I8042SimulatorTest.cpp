@@ -92,7 +92,7 @@ TEST(I8042ScenarioParser, MistakeIsRefusedInOneShortLineNamingTheLine)
 
 TEST(I8042ScenarioFile, WhatIsNotAReadableFileOfAtMostAMebibyteIsRefused)
 {
-    drivertest::TemporaryFolder folder;
+    ScratchFolder folder;
     // Comments only: a parser that read it would accept it, so refusal proves the size check.
     std::string huge;
     while (huge.size() <= (1u << 20)) {
@@ -102,8 +102,8 @@ TEST(I8042ScenarioFile, WhatIsNotAReadableFileOfAtMostAMebibyteIsRefused)
     largest.back() = '\n';
     EXPECT_TRUE(LoadI8042ScenarioFile(folder.Write("largest", largest)).scenario.has_value());
     for (const auto& [path, says] : std::vector<std::pair<std::string, std::string>>{
-             {folder.path + "/absent", "absent: cannot be read: No such file or directory"},
-             {folder.path, "not a regular file"},
+             {folder.Root() + "/absent", "absent: cannot be read: No such file or directory"},
+             {folder.Root(), "not a regular file"},
              {folder.Write("huge", huge), "larger than 1048576 bytes"}}) {
         const ScenarioParseResult result = LoadI8042ScenarioFile(path);
         EXPECT_FALSE(result.scenario.has_value()) << path;

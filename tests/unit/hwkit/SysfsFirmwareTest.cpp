@@ -1,6 +1,7 @@
 // The platform library on the file system: the sysfs reader, the firmware facts read through it, the temporary folder.
 #include "FirmwareProbe.h"
 #include "TemporaryDirectory.h"
+#include "../../support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,34 +21,6 @@ using corvo::platform::SysfsReader;
 using corvo::platform::TemporaryDirectory;
 using Bytes = std::vector<uint8_t>;
 namespace fs = std::filesystem;
-
-// A throw-away folder in which a test builds a small sysfs tree or a temporary-folder case.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "hwkit-test-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "/nonexistent";
-    }
-    ~ScratchFolder() { fs::remove_all(root_, ignored_); }
-    const std::string& Root() const { return root_; }
-    std::string Path(const std::string& relative) const { return root_ + "/" + relative; }
-    // A folder for a path ending in "/", a link for content "->target", else a file of exactly these bytes.
-    void Add(const std::string& relative, const std::string& content = "") const
-    {
-        fs::create_directories(fs::path(Path(relative)).parent_path());
-        if (relative.back() == '/')
-            fs::create_directories(Path(relative));
-        else if (content.rfind("->", 0) == 0)
-            fs::create_symlink(content.substr(2), Path(relative));
-        else
-            std::ofstream(Path(relative), std::ios::binary | std::ios::trunc) << content;
-    }
-
-private:
-    std::string root_;
-    mutable std::error_code ignored_;
-};
 
 TEST(SysfsReader, TextLosesItsLineEndsAndControlCharacters)
 {
