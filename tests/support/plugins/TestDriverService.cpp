@@ -7,6 +7,7 @@
 // What the loader handed back, for the tests' assertions: services destroyed, and of those null ones.
 TEST_SERVICE_EXPORT int TestServiceDestroyed[2];
 int TestServiceDestroyed[2] = {0, 0};
+TEST_SERVICE_EXPORT const int TestServiceIdentity = TEST_SERVICE_IDENTITY;
 
 namespace {
 

@@ -152,3 +152,40 @@ TEST_F(DriverServiceHolderTest, ServiceIsHandedOutOnlyWhileReadyAndTheLibraryIsU
 }
 
 } // namespace
+
+namespace {
+
+int OpenDescriptors()
+{
+    int count = 0;
+    for (int fd = 0; fd < 1024; ++fd) {
+        count += fcntl(fd, F_GETFD) != -1 ? 1 : 0;
+    }
+    return count;
+}
+
+// Two plug-ins that stay loaded after release, loaded turn about: each load must run the file
+// found in the folder, even when the descriptor number the first was loaded through is free again.
+TEST_F(DriverServiceHolderTest, PluginsThatCannotBeUnloadedAreNeverTakenForOneAnother)
+{
+    int descriptors = 0;
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& [plugin, identity] : {std::pair{"stays-a", 1}, std::pair{"stays-b", 2}}) {
+            SCOPED_TRACE(std::string(plugin) + " round " + std::to_string(round));
+            ASSERT_EQ(chdir((std::string(TEST_PLUGIN_FOLDER) + "/" + plugin).c_str()), 0);
+            DriverServiceHolder holder;
+            SetUpDriverService(holder, SystemDynamicLibraries());
+            ASSERT_NE(holder.library, nullptr) << holder.problem;
+            const auto* loaded = static_cast<const int*>(SystemDynamicLibraries().Resolve(holder.library, "TestServiceIdentity"));
+            ASSERT_NE(loaded, nullptr);
+            EXPECT_EQ(*loaded, identity);
+            ReleaseDriverService(holder);
+        }
+        if (round == 0) {
+            descriptors = OpenDescriptors();
+        }
+    }
+    EXPECT_EQ(OpenDescriptors(), descriptors) << "a descriptor kept per load, not one per file";
+}
+
+} // namespace
