@@ -15,9 +15,15 @@ bool IsPermittedControllerCommand(uint8_t command)
     return false;
 }
 
-PortIoService::PortIoService(std::unique_ptr<PortAccess> access) : m_access(std::move(access)) {}
+PortIoService::PortIoService(std::unique_ptr<PortAccess> access, PortAccessVerdict verdict)
+    : m_access(std::move(access)), m_verdict(std::move(verdict))
+{
+}
 
-uint32_t PortIoService::IsReady() { return m_access->Prepare() ? 1 : 0; }
+uint32_t PortIoService::IsReady()
+{
+    return m_verdict.access == HDXServiceAccess::Reachable && m_access->Prepare() ? 1 : 0;
+}
 
 uint32_t PortIoService::ReadPort(HDXPortRequest* request, uint32_t* value)
 {
@@ -25,7 +31,7 @@ uint32_t PortIoService::ReadPort(HDXPortRequest* request, uint32_t* value)
     if (check != PortResult::Done) {
         return ToCode(check);
     }
-    if (!m_access->Prepare()) {
+    if (IsReady() == 0) {
         return ToCode(PortResult::NotReady);
     }
     uint8_t byte = 0;
@@ -46,7 +52,7 @@ uint32_t PortIoService::WritePort(HDXPortWriteRequest* request)
     if (request->port == kStatusCommandPort && !IsPermittedControllerCommand(byte)) {
         return ToCode(PortResult::Refused);
     }
-    if (!m_access->Prepare()) {
+    if (IsReady() == 0) {
         return ToCode(PortResult::NotReady);
     }
     return ToCode(m_access->Write(request->port, byte) ? PortResult::Done : PortResult::Failed);

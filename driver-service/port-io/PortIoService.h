@@ -7,6 +7,7 @@
 
 #include "DriverServiceBase.h"
 #include "PortAccess.h"
+#include "PortAccessCheck.h"
 
 namespace corvo::driverservice {
 
@@ -33,16 +34,21 @@ bool IsPermittedControllerCommand(uint8_t command);
 
 class PortIoService : public DriverServiceBase {
 public:
-    explicit PortIoService(std::unique_ptr<PortAccess> access);
+    // verdict: what the machine allows, judged once at load; a service that cannot reach the
+    // controller is never ready, so the module reports the test as not run instead of running it
+    // against ports that answer nothing.
+    explicit PortIoService(std::unique_ptr<PortAccess> access, PortAccessVerdict verdict = {});
 
     uint32_t IsReady() override;
     uint32_t ReadPort(HDXPortRequest* request, uint32_t* value) override;
     uint32_t WritePort(HDXPortWriteRequest* request) override;
 
     const PortAccess& Access() const { return *m_access; }
+    const PortAccessVerdict& Verdict() const { return m_verdict; }
 
 private:
     std::unique_ptr<PortAccess> m_access;
+    PortAccessVerdict m_verdict;
 };
 
 } // namespace corvo::driverservice

@@ -7,25 +7,63 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/DynamicLibraries.h"
 #include "platform/HDXService.h"
-#include "platform/linux/LibraryTrust.h"
 
 namespace corvo::hosts {
+
+namespace {
+
+const char* AccessName(uint32_t code)
+{
+    switch (static_cast<HDXServiceAccess>(code)) {
+    case HDXServiceAccess::Reachable:
+        return "reachable";
+    case HDXServiceAccess::NeedsRoot:
+        return "needs-root";
+    case HDXServiceAccess::KernelLockdown:
+        return "kernel-lockdown";
+    case HDXServiceAccess::NoController:
+        return "no-controller";
+    case HDXServiceAccess::KernelRefused:
+        break;
+    }
+    return "kernel-refused";
+}
+
+} // namespace
 
 DriverServiceState DescribeDriverService(const std::string& workDirectory)
 {
     DriverServiceState state;
     state.path = workDirectory + "/" + kDriverServiceLibraryName;
-    const int fd = open(state.path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    // Told apart from "refused" before loading: a missing file is the common case, not a fault.
+    if (access(state.path.c_str(), F_OK) != 0) {
         state.problem = std::strerror(errno);
         return state;
     }
     state.found = true;
-    const auto trust = corvo::platform::CheckLibraryTrust(fd, state.path, geteuid(), corvo::platform::InvokingUser());
-    close(fd);
-    state.usable = trust.trusted;
-    state.problem = trust.reason;
+    // Loaded the way the module loads it, trust rules included, so what is shown is what the
+    // module will meet; a plug-in already loaded by the module is shared, not loaded twice.
+    corvo::platform::DynamicLibraries& libraries = corvo::platform::SystemDynamicLibraries();
+    void* library = libraries.Load(state.path, state.problem);
+    if (library == nullptr) {
+        return state;
+    }
+    if (libraries.Resolve(library, kCreateServiceSymbol) == nullptr) {
+        state.problem = state.path + " does not export " + kCreateServiceSymbol;
+    } else if (auto check = reinterpret_cast<CheckHDXServiceAccessFunction>(
+                   libraries.Resolve(library, kCheckServiceAccessSymbol))) {
+        char reason[512] = {};
+        const uint32_t code = check(reason, sizeof reason);
+        state.access = AccessName(code);
+        state.usable = code == static_cast<uint32_t>(HDXServiceAccess::Reachable);
+        state.problem = state.usable ? "" : reason[0] != '\0' ? reason : "the keyboard controller cannot be reached";
+    } else {
+        state.access = "unknown";
+        state.usable = true;
+    }
+    libraries.Free(library);
     return state;
 }
 
@@ -34,10 +72,13 @@ std::string DriverServiceState::Summary() const
     if (!found) {
         return "not found (" + path + ": " + problem + ")";
     }
-    if (!usable) {
-        return "refused: " + problem;
+    if (usable) {
+        return path;
     }
-    return path;
+    if (!access.empty()) {
+        return path + " - the PS/2 test cannot run: " + problem;
+    }
+    return "refused: " + problem;
 }
 
 } // namespace corvo::hosts

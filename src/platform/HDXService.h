@@ -73,3 +73,18 @@ inline constexpr char kDestroyServiceSymbol[] = "DestroyHDXService";
 
 using CreateHDXServiceFunction = HDXService* (*)();
 using DestroyHDXServiceFunction = void (*)(HDXService*);
+
+// Optional export of a plug-in: whether its service can reach the keyboard controller on this
+// machine, and if not why, in words for a technician (NUL-terminated, cut to size). A plug-in
+// without it is judged by IsReady alone.
+inline constexpr char kCheckServiceAccessSymbol[] = "CheckHDXServiceAccess";
+using CheckHDXServiceAccessFunction = uint32_t (*)(char* reason, uint32_t size);
+
+// What CheckHDXServiceAccess returns.
+enum class HDXServiceAccess : uint32_t {
+    Reachable = 0,
+    NeedsRoot = 1,      // the process lacks the privilege for raw port access
+    KernelLockdown = 2, // the kernel forbids raw port access even to root (Secure Boot)
+    NoController = 3,   // the machine has no i8042 keyboard controller the kernel knows of
+    KernelRefused = 4,  // the kernel refused the access for another reason
+};

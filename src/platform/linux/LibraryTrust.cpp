@@ -30,7 +30,9 @@ std::string CheckFolder(const std::string& folder)
         return "its folder " + folder + " cannot be examined";
     }
     if (WritableByOthers(status)) {
-        return "its folder " + folder + " is writable by group or others";
+        // A build made under a umask of 002 ends up here, so the message carries the remedy.
+        return "its folder " + folder + " is writable by group or others (a umask of 002 does that; "
+            "\"chmod go-w " + folder + "\" mends it)";
     }
     return {};
 }
@@ -59,7 +61,7 @@ LibraryTrustCheck CheckLibraryTrust(int fd, const std::string& path, uid_t effec
         return check;
     }
     if (WritableByOthers(status)) {
-        check.reason = path + " is writable by group or others";
+        check.reason = path + " is writable by group or others (\"chmod go-w " + path + "\" mends it)";
         return check;
     }
     std::string problem = CheckFolder(FolderOf(path));

@@ -1,6 +1,7 @@
 // The command-line host running the PS/2 test end to end: the real module loading the simulator
 // plug-in and the scenario beside it from its working folder (or, as root, refusing a plug-in that
-// others can write), with the fake platform library swapped in for a virtual clock.
+// others can write), with the fake platform library swapped in for a virtual clock. The port-I/O
+// plug-in runs in umockdev machines whose kernel forbids port access in one way each.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -14,34 +15,75 @@
 
 namespace {
 
+// Machines for the port-I/O plug-in: umockdev's /sys, set up further by a shell line.
+const char kI8042Device[] = "P: /devices/platform/i8042\nE: SUBSYSTEM=platform\n";
+const char kOtherDevice[] = "P: /devices/platform/serial8250\nE: SUBSYSTEM=platform\n";
+const char kLockdown[] = "mkdir -p \"$UMOCKDEV_DIR/sys/kernel/security\" && "
+                         "echo 'none [integrity] confidentiality' > \"$UMOCKDEV_DIR/sys/kernel/security/lockdown\"; ";
+
+struct Machine {
+    const char* devices; // null: the real machine
+    const char* setUp;
+    bool unprivileged;
+};
+
+// The program and arguments that run the host in the machine.
+QStringList InMachine(const Machine& machine, const QString& workFolder, const QStringList& hostArguments)
+{
+    if (machine.devices == nullptr) {
+        return QStringList{CLI_PATH} + hostArguments;
+    }
+    QFile testbed(workFolder + "/machine.umockdev");
+    testbed.open(QIODevice::WriteOnly);
+    testbed.write(machine.devices);
+    testbed.close();
+    QStringList command;
+    if (machine.unprivileged && geteuid() == 0) {
+        command << "setpriv" << "--reuid=65534" << "--regid=65534" << "--clear-groups" << "--inh-caps=-all";
+    }
+    return command + QStringList{"umockdev-run", "-d", testbed.fileName(), "--", "sh", "-c",
+                                 QString(machine.setUp) + "exec \"$0\" \"$@\"", CLI_PATH} + hostArguments;
+}
+
 const char kNotIdentified[] =
     "THIS_TEST_CANNOT_BE_PERFORMED_BECAUSE_THE_DEVICE_COULD_NOT_BE_IDENTIFIED_OR_HAS_BEEN_DISCONNECTED";
 
 TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
 {
     // The simulated machine has no keyboard input device, so the repeat setting cannot be restored.
+    const Machine realMachine{nullptr, "", false};
     const struct {
-        const char* scenario; // empty: no driver service in the working folder
+        const char* scenario; // empty: no driver service in the working folder; "port-io": the real one
         bool othersCanWrite;  // the plug-in, which a root process then refuses to load
+        Machine machine;
         int result;
         const char* message; // a key the run must have sent
         int exitStatus;
         const char* note;
     } rows[] = {
-        {"good-keyboard", false, 5, "PS2_KEYBOARD_COULD_NOT_RESTORE_TYPEMATIC_MESSAGE_WINDOWS", 0, ""},
-        {"self-test-fails-fc", false, 1, "POSSIBLE_DEFECTIVE_COMPONENTS: KEYBOARD", 1, ""},
-        {"input-buffer-stuck", false, 4, "KEYBOARD_COULD_NOT_DISABLE_INTERRUPTS_MESSAGE", 3, ""},
-        {"", false, 3, kNotIdentified, 3, "driver service not found"},
-        {"good-keyboard", true, 3, kNotIdentified, 3, "is writable by group or others"},
+        {"good-keyboard", false, realMachine, 5, "PS2_KEYBOARD_COULD_NOT_RESTORE_TYPEMATIC_MESSAGE_WINDOWS", 0, ""},
+        {"self-test-fails-fc", false, realMachine, 1, "POSSIBLE_DEFECTIVE_COMPONENTS: KEYBOARD", 1, ""},
+        {"input-buffer-stuck", false, realMachine, 4, "KEYBOARD_COULD_NOT_DISABLE_INTERRUPTS_MESSAGE", 3, ""},
+        {"", false, realMachine, 3, kNotIdentified, 3, "driver service not found"},
+        {"good-keyboard", true, realMachine, 3, kNotIdentified, 3, "is writable by group or others"},
+        {"port-io", false, {kOtherDevice, "", false}, 3, kNotIdentified, 3, "the PS/2 test cannot run: no keyboard controller"},
+        {"port-io", false, {kI8042Device, kLockdown, false}, 3, kNotIdentified, 3,
+         "the PS/2 test cannot run: kernel lockdown (Secure Boot) forbids port access: lockdown mode \"integrity\""},
+        {"port-io", false, {kI8042Device, "", true}, 3, kNotIdentified, 3, "the PS/2 test cannot run: needs root"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.scenario) + (row.othersCanWrite ? " writable by others" : ""));
+        SCOPED_TRACE(std::string(row.scenario) + (row.othersCanWrite ? " writable by others" : "")
+                     + (row.machine.devices != nullptr ? " in " + std::string(row.machine.devices) + row.machine.setUp : ""));
         if (row.othersCanWrite && geteuid() != 0) {
             continue; // only root refuses such a plug-in
         }
         QTemporaryDir work;
-        ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        if (*row.scenario != '\0') {
+        // An unprivileged host must be able to read what root prepared for it.
+        const auto others = row.machine.unprivileged ? QFile::ReadOther | QFile::ExeOther : QFile::Permissions();
+        ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | others));
+        if (std::string(row.scenario) == "port-io") {
+            ASSERT_TRUE(QFile::copy(PORT_IO_PLUGIN, work.filePath("HalvikDiagnosticsDriverService.so")));
+        } else if (*row.scenario != '\0') {
             const QString plugin = work.filePath("HalvikDiagnosticsDriverService.so");
             ASSERT_TRUE(QFile::copy(SIMULATOR_PLUGIN, plugin));
             const auto othersWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::WriteOther;
@@ -54,7 +96,8 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         environment.insert("LD_LIBRARY_PATH", FAKE_HWKIT_FOLDER);
         environment.insert("HALVIK_FAKE_HWKIT_FLAGS", "13=1");
         process.setProcessEnvironment(environment);
-        process.start(CLI_PATH, {"-Mkeyboard", "-Qp", "--json", "--workdir=" + work.path()});
+        const QStringList command = InMachine(row.machine, work.path(), {"-Mkeyboard", "-Qp", "--json", "--workdir=" + work.path()});
+        process.start(command.first(), command.mid(1));
         ASSERT_TRUE(process.waitForFinished(120000));
         const QByteArray out = process.readAllStandardOutput();
         const QJsonObject test = QJsonDocument::fromJson(out).object()["tests"].toArray()[0].toObject();
@@ -62,6 +105,16 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         EXPECT_EQ(process.exitCode(), row.exitStatus);
         EXPECT_TRUE(out.contains(QByteArray("\"key\": \"") + row.message + '"')) << row.message << out.toStdString();
         EXPECT_TRUE(test["note"].toString().contains(QLatin1String(row.note))) << out.toStdString();
+        if (std::string(row.scenario) == "port-io") {
+            // The device list says the same before any test is run.
+            const QStringList devices = InMachine(row.machine, work.path(), {"-Mkeyboard", "--devices", "--json", "--workdir=" + work.path()});
+            process.start(devices.first(), devices.mid(1));
+            ASSERT_TRUE(process.waitForFinished(60000));
+            const QJsonObject service = QJsonDocument::fromJson(process.readAllStandardOutput()).object()["driverService"].toObject();
+            EXPECT_FALSE(service["usable"].toBool());
+            const QString reason = QString(row.note).mid(QString("the PS/2 test cannot run: ").size());
+            EXPECT_TRUE(service["problem"].toString().startsWith(reason)) << service["problem"].toString().toStdString();
+        }
     }
 }
 

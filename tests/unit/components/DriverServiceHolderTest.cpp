@@ -39,12 +39,14 @@ TEST(LibraryTrust, RootLoadsOnlyWhatNobodyButItsOwnerCouldHaveWritten)
     const std::string path = folder.path().toStdString();
     const std::string file = path + "/plugin.so";
     std::ofstream(file) << "not really a library";
-    const std::string openFolder = " is not loaded: its folder " + path + " is writable by group or others";
+    const std::string openFolder = " is not loaded: its folder " + path + " is writable by group or others"
+        " (a umask of 002 does that; \"chmod go-w " + path + "\" mends it)";
+    const std::string openFile = " is writable by group or others (\"chmod go-w " + file + "\" mends it)";
     const ModeRow rows[] = {
         {0666, 0777, 1000, ""}, // ordinary users load anything
         {0644, 0755, 0, ""},
-        {0664, 0755, 0, " is writable by group or others"},
-        {0646, 0755, 0, " is writable by group or others"},
+        {0664, 0755, 0, openFile.c_str()},
+        {0646, 0755, 0, openFile.c_str()},
         {0644, 0775, 0, openFolder.c_str()},
         {0644, 0757, 0, openFolder.c_str()},
         {0644, 01777, 0, openFolder.c_str()},

@@ -9,11 +9,14 @@
 
 #include "DriverServiceBase.h"
 #include "DriverServiceTesting.h"
+#include "PortAccessCheck.h"
 #include "PortIoService.h"
 #include "SystemPortAccess.h"
 
 namespace {
 
+using corvo::driverservice::PortAccessFacts;
+using corvo::driverservice::PortAccessVerdict;
 using corvo::driverservice::PortIoService;
 using drivertest::CarefulHost;
 using drivertest::FixturePath;
@@ -30,9 +33,10 @@ constexpr uint32_t kFailed = 3;
 // The port-I/O service without I/O permission, on a port device that is an ordinary file read and
 // written at the port number as /dev/port is: the file shows what reached the "hardware".
 struct PortIo {
-    explicit PortIo(const std::string& device = "")
+    explicit PortIo(const std::string& device = "", PortAccessVerdict verdict = {})
         : service(std::make_unique<SystemPortAccess>(
-              SystemPortAccessOptions{false, device.empty() ? folder.Write("port", ports) : device}))
+                      SystemPortAccessOptions{false, device.empty() ? folder.Write("port", ports) : device}),
+                  std::move(verdict))
     {
     }
     uint32_t Read(uint16_t port, uint32_t& value)
@@ -133,15 +137,53 @@ TEST(PortIoService, ReachesThePortsOnlyWhenReadyAndReportsFailedAccesses)
     EXPECT_EQ(SystemPortAccess().Prepare(), drivertest::MachineGrantsPortAccess()) << "I/O permission or /dev/port";
 }
 
+// The first obstacle a technician can act on is named; a service that meets one never touches
+// the ports, even where the kernel would let it (root on a machine without a controller reads 0xFF).
+TEST(PortIoService, NamesWhatForbidsPortAccessAndStaysAwayFromThePorts)
+{
+    const struct {
+        const char* name;
+        PortAccessFacts facts;
+        HDXServiceAccess access;
+        const char* reason; // its start
+    } rows[] = {
+        {"root on a PC", {true, "", true, true}, HDXServiceAccess::Reachable, ""},
+        {"no controller", {true, "", false, true}, HDXServiceAccess::NoController, "no keyboard controller: the kernel's i8042 driver found none"},
+        {"no i8042 driver", {true, "", false, false}, HDXServiceAccess::NoController, "no keyboard controller: the kernel knows of none"},
+        {"lockdown", {true, "integrity", true, true}, HDXServiceAccess::KernelLockdown, "kernel lockdown (Secure Boot) forbids port access"},
+        {"lockdown, not root", {false, "confidentiality", true, true}, HDXServiceAccess::KernelLockdown, "kernel lockdown"},
+        {"not root", {false, "", true, true}, HDXServiceAccess::NeedsRoot, "needs root"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const PortAccessVerdict verdict = corvo::driverservice::JudgePortAccess(row.facts);
+        EXPECT_EQ(verdict.access, row.access);
+        EXPECT_EQ(verdict.reason.rfind(row.reason, 0), 0u) << verdict.reason;
+        EXPECT_EQ(verdict.reason.empty(), *row.reason == '\0');
+        PortIo portIo("", verdict);
+        uint32_t value = 0;
+        EXPECT_EQ(portIo.service.IsReady(), *row.reason == '\0' ? 1u : 0u);
+        EXPECT_EQ(portIo.Write(0x60, 0xFF), *row.reason == '\0' ? kDone : kNotReady);
+        EXPECT_EQ(portIo.Read(0x64, value), *row.reason == '\0' ? kDone : kNotReady);
+    }
+    using corvo::driverservice::ActiveLockdownMode;
+    EXPECT_EQ(ActiveLockdownMode("[none] integrity confidentiality"), "");
+    EXPECT_EQ(ActiveLockdownMode("none integrity [confidentiality]"), "confidentiality");
+    EXPECT_EQ(ActiveLockdownMode("garbled ]["), "");
+}
+
 TEST(PortIoPlugin, LoadsFromItsFolderExportsOnlyItsCFunctionsAndIsReadyWhereTheKernelLetsIt)
 {
-    Plugin plugin(PluginPath("port-io"));
+    Plugin plugin(PORT_IO_PLUGIN);
     // Hidden visibility: the service base class's type information, in every plug-in, is not reachable.
     const std::string typeInformation = std::string("_ZTI") + typeid(corvo::driverservice::DriverServiceBase).name();
     EXPECT_EQ(plugin.Get<void*>(typeInformation.c_str()), nullptr) << typeInformation;
     const std::shared_ptr<HDXService> service = plugin.Create();
-    const bool ready = drivertest::MachineGrantsPortAccess();
+    char reason[256] = "left alone";
+    const bool ready = plugin.Get<CheckHDXServiceAccessFunction>(kCheckServiceAccessSymbol)(reason, sizeof reason) == 0;
+    EXPECT_TRUE(!ready || drivertest::MachineGrantsPortAccess());
     EXPECT_EQ(service->IsReady(), ready ? 1u : 0u);
+    EXPECT_EQ(reason[0] == '\0', ready) << reason;
     HDXPortRequest status{0x64, 0x5A5A, 1};
     uint32_t value = 0xABCDEF00;
     EXPECT_EQ(service->ReadPort(&status, &value), ready ? 0u : 2u);
