@@ -32,6 +32,12 @@ constexpr std::array<std::string_view, 11> kPs2MouseIds = {
     "PNP0F1C", "AUI0200", "FJC6000", "FJC6001", "SYN0801",
 };
 
+// Serio drivers that bind to the i8042 keyboard port only once a keyboard has answered: the AT
+// keyboard driver asks the keyboard for its id (GETID) and, when an old keyboard has none, to set
+// its LEDs, and gives up on the port when neither is acknowledged. serio_raw, which an administrator
+// can bind to the port by hand, asks nothing and proves nothing.
+constexpr std::array<std::string_view, 1> kKeyboardDrivers = {"atkbd"};
+
 // ACPI _STA bit 0: the device is present. A board that declares a PS/2 keyboard device and
 // reports it absent (common on desktops without the jack populated) has no PS/2 keyboard.
 constexpr unsigned long kAcpiStatusPresent = 0x1;
@@ -115,6 +121,24 @@ bool FirmwareProbe::IsPs2MouseId(std::string_view id)
     return ContainsId(kPs2MouseIds, id);
 }
 
+bool FirmwareProbe::IsKeyboardDriver(std::string_view driver)
+{
+    return std::find(kKeyboardDrivers.begin(), kKeyboardDrivers.end(), driver) != kKeyboardDrivers.end();
+}
+
+::hwkit::Ps2KeyboardDecision FirmwareProbe::DecidePs2Keyboard(const I8042KeyboardFacts& i8042, bool smbiosConnector,
+                                                              bool acpiKeyboard)
+{
+    using ::hwkit::Ps2KeyboardDecision;
+    if (i8042.keyboardBound) {
+        return Ps2KeyboardDecision::KeyboardBound;
+    }
+    if (!i8042.port.empty()) {
+        return Ps2KeyboardDecision::PortWithoutKeyboard;
+    }
+    return smbiosConnector || acpiKeyboard ? Ps2KeyboardDecision::PortOnlyInFirmware : Ps2KeyboardDecision::NoPort;
+}
+
 bool FirmwareProbe::FirmwareIsUefi() const
 {
     // The kernel creates this folder only when it was started through UEFI boot services.
@@ -174,6 +198,25 @@ bool FirmwareProbe::HasI8042KeyboardPort() const
 bool FirmwareProbe::HasI8042AuxPort() const
 {
     return HasSerioPort(SerioPortKind::Aux);
+}
+
+FirmwareProbe::I8042KeyboardFacts FirmwareProbe::ReadI8042Keyboard() const
+{
+    I8042KeyboardFacts facts;
+    for (const std::string& name : reader_.ListDirectory(kSerioDevices)) {
+        if (ClassifySerioPort(name) != SerioPortKind::Keyboard) {
+            continue;
+        }
+        const std::string driver =
+            reader_.LinkTargetName(SysfsReader::Join(SysfsReader::Join(kSerioDevices, name), "driver")).value_or("");
+        if (facts.port.empty() || IsKeyboardDriver(driver)) {
+            facts = {name, driver, IsKeyboardDriver(driver)};
+        }
+        if (facts.keyboardBound) {
+            break;
+        }
+    }
+    return facts;
 }
 
 std::vector<std::string> FirmwareProbe::PresentDeviceIds() const
@@ -272,21 +315,34 @@ void FirmwareProbe::CopyText(char* field, std::size_t size, const std::string& t
 ::hwkit::BiosInformation FirmwareProbe::Read() const
 {
     ::hwkit::BiosInformation record{};
-    record.recordVersion = 1;
+    record.recordVersion = ::hwkit::kBiosInformationVersion;
     record.recordSize = sizeof(record);
 
     const SmbiosFacts smbios = ReadSmbios();
     record.smbiosMajor = smbios.version.major;
     record.smbiosMinor = smbios.version.minor;
+    record.smbiosTableReadable = smbios.tableReadable ? 1 : 0;
     record.firmwareIsUefi = FirmwareIsUefi() ? 1 : 0;
-    record.i8042KeyboardPort = HasI8042KeyboardPort() ? 1 : 0;
-    record.smbiosKeyboardConnector = smbios.keyboardConnector ? 1 : 0;
     record.i8042AuxPort = HasI8042AuxPort() ? 1 : 0;
     record.smbiosMouseConnector = smbios.mouseConnector ? 1 : 0;
-    // One walk of the ACPI and PNP buses serves both flags; a laptop has hundreds of entries.
+    // One walk of the ACPI and PNP buses serves both devices; a laptop has hundreds of entries.
     const std::vector<std::string> ids = PresentDeviceIds();
-    record.acpiPs2Keyboard = AnyId(ids, IsPs2KeyboardId) ? 1 : 0;
+    const bool acpiKeyboard = AnyId(ids, IsPs2KeyboardId);
     record.acpiPs2Mouse = AnyId(ids, IsPs2MouseId) ? 1 : 0;
+
+    const I8042KeyboardFacts i8042 = ReadI8042Keyboard();
+    record.i8042KeyboardPort = i8042.port.empty() ? 0 : 1;
+    record.i8042KeyboardBound = i8042.keyboardBound ? 1 : 0;
+    record.smbiosKeyboardConnector = smbios.keyboardConnector ? 1 : 0;
+    record.acpiPs2Keyboard = acpiKeyboard ? 1 : 0;
+    CopyText(record.i8042KeyboardPortName, i8042.port);
+    CopyText(record.i8042KeyboardDriver, i8042.driver);
+    record.ps2KeyboardDecision = static_cast<uint8_t>(DecidePs2Keyboard(i8042, smbios.keyboardConnector, acpiKeyboard));
+    // Whoever reads any of the three flags as "run the PS/2 test" must get the bound keyboard's
+    // answer: a connector or a device alone describes an empty jack as well as a used one.
+    record.ps2KeyboardOnI8042 = i8042.keyboardBound ? 1 : 0;
+    record.ps2KeyboardOnSmbiosConnector = i8042.keyboardBound && smbios.keyboardConnector ? 1 : 0;
+    record.ps2KeyboardOnAcpiDevice = i8042.keyboardBound && acpiKeyboard ? 1 : 0;
 
     CopyText(record.vendor, DmiIdentity("bios_vendor"));
     CopyText(record.version, DmiIdentity("bios_version"));

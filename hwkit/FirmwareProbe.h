@@ -22,11 +22,20 @@ public:
         bool mouseConnector = false;
     };
 
+    // The i8042 keyboard port and what the kernel bound to it.
+    struct I8042KeyboardFacts {
+        std::string port;            // its serio device ("serio0"); empty when the kernel found no such port
+        std::string driver;          // the driver bound to it; empty when none is
+        bool keyboardBound = false;  // that driver is the keyboard driver: a keyboard answered its probe
+    };
+
     explicit FirmwareProbe(const SysfsReader& reader) : reader_(reader) {}
 
     bool FirmwareIsUefi() const;
     bool HasI8042KeyboardPort() const;
     bool HasI8042AuxPort() const;
+    // A port with a keyboard bound wins over one without, should there be several.
+    I8042KeyboardFacts ReadI8042Keyboard() const;
     SmbiosFacts ReadSmbios() const;
     bool HasAcpiPs2Keyboard() const;
     bool HasAcpiPs2Mouse() const;
@@ -38,6 +47,12 @@ public:
     // Case does not matter: sysfs shows "PNP0f13" on one bus and "PNP0F13" on the other.
     static bool IsPs2KeyboardId(std::string_view id);
     static bool IsPs2MouseId(std::string_view id);
+    // Whether a serio driver binds only to a port on which a keyboard answered.
+    static bool IsKeyboardDriver(std::string_view driver);
+
+    // Only a bound keyboard makes one present; the firmware's descriptions of a port tell why not.
+    static ::hwkit::Ps2KeyboardDecision DecidePs2Keyboard(const I8042KeyboardFacts& i8042, bool smbiosConnector,
+                                                          bool acpiKeyboard);
 
     // Copies text into a fixed field, cut at a character boundary and always NUL-terminated.
     template <std::size_t Size>

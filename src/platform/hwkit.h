@@ -9,31 +9,60 @@
 
 namespace hwkit {
 
+// Why the firmware record says a PS/2 keyboard is there or not (byte 229 of the record).
+enum class Ps2KeyboardDecision : uint8_t {
+    NotRecorded = 0,         // the record's maker kept no reason
+    KeyboardBound = 1,       // present: the kernel's keyboard driver is bound to the i8042 keyboard port
+    PortWithoutKeyboard = 2, // absent: the i8042 keyboard port exists, but no keyboard answered the kernel's probe
+    PortOnlyInFirmware = 3,  // absent: SMBIOS or ACPI describe a PS/2 keyboard port the kernel never found
+    NoPort = 4,              // absent: no source knows of a PS/2 keyboard port
+};
+
+// The layout version in recordVersion. Version 2 appended the sources of the PS/2 keyboard facts.
+constexpr uint8_t kBiosInformationVersion = 2;
+
 // The firmware record. Callers rely on the byte offsets of the three PS/2 keyboard flags (9, 10
 // and 13), so the layout is fixed and checked below; a flag is set when its byte is nonzero.
+//
+// An i8042 keyboard port, a PS/2 connector in SMBIOS and an ACPI keyboard device exist on many
+// boards with nothing plugged in: they describe a port, not a keyboard. Only the kernel's keyboard
+// driver bound to the port says that a keyboard answered, so the three flags all hang on it and
+// the facts of each source are kept apart from version 2 on.
 struct BiosInformation {
-    uint8_t recordVersion;          // 0: layout version of this record, currently 1
+    uint8_t recordVersion;          // 0: layout version of this record, kBiosInformationVersion
     uint8_t smbiosMajor;            // 1: SMBIOS version of the tables read, 0 when none were readable
     uint8_t smbiosMinor;            // 2
     uint8_t reserved0;              // 3
     uint32_t recordSize;            // 4: sizeof(BiosInformation)
     uint8_t firmwareIsUefi;         // 8: the machine booted through UEFI
-    uint8_t i8042KeyboardPort;      // 9: the kernel found an i8042 controller with a keyboard port
-    uint8_t smbiosKeyboardConnector;// 10: SMBIOS lists a PS/2 keyboard port connector
+    uint8_t ps2KeyboardOnI8042;     // 9: a keyboard answered on the i8042 keyboard port (i8042KeyboardBound)
+    uint8_t ps2KeyboardOnSmbiosConnector; // 10: byte 9, and SMBIOS lists a PS/2 keyboard port connector
     uint8_t i8042AuxPort;           // 11: the kernel found an i8042 auxiliary (pointing device) port
     uint8_t smbiosMouseConnector;   // 12: SMBIOS lists a PS/2 mouse port connector
-    uint8_t acpiPs2Keyboard;        // 13: ACPI describes a PS/2-class keyboard (PNP0300..PNP0304 family)
+    uint8_t ps2KeyboardOnAcpiDevice;// 13: byte 9, and ACPI or PNP describes a present PS/2-class keyboard
     uint8_t acpiPs2Mouse;           // 14: ACPI describes a PS/2-class pointing device (PNP0F03, PNP0F13, ...)
     uint8_t reserved1;              // 15
-    char vendor[64];                // firmware vendor, NUL-terminated, empty when unknown
-    char version[64];               // firmware version
-    char releaseDate[16];           // firmware release date as the firmware gives it
-    char productName[64];           // system product name
+    char vendor[64];                // 16: firmware vendor, NUL-terminated, empty when unknown
+    char version[64];               // 80: firmware version
+    char releaseDate[16];           // 144: firmware release date as the firmware gives it
+    char productName[64];           // 160: system product name
+    // Version 2: each source of the PS/2 keyboard facts as it was read.
+    uint8_t i8042KeyboardPort;      // 224: the kernel found an i8042 controller with a keyboard port
+    uint8_t i8042KeyboardBound;     // 225: the kernel's keyboard driver is bound to that port
+    uint8_t smbiosKeyboardConnector;// 226: SMBIOS lists a PS/2 keyboard port connector
+    uint8_t acpiPs2Keyboard;        // 227: ACPI or PNP describes a present PS/2-class keyboard
+    uint8_t smbiosTableReadable;    // 228: the SMBIOS table could be read at all (it needs root)
+    uint8_t ps2KeyboardDecision;    // 229: a Ps2KeyboardDecision
+    uint8_t reserved2[2];           // 230
+    char i8042KeyboardPortName[16]; // 232: the port's serio device ("serio0"), empty when there is none
+    char i8042KeyboardDriver[32];   // 248: the driver bound to that port ("atkbd"), empty when none is
 };
 
-static_assert(offsetof(BiosInformation, i8042KeyboardPort) == 9, "flag offsets are an interface");
-static_assert(offsetof(BiosInformation, smbiosKeyboardConnector) == 10, "flag offsets are an interface");
-static_assert(offsetof(BiosInformation, acpiPs2Keyboard) == 13, "flag offsets are an interface");
+static_assert(offsetof(BiosInformation, ps2KeyboardOnI8042) == 9, "flag offsets are an interface");
+static_assert(offsetof(BiosInformation, ps2KeyboardOnSmbiosConnector) == 10, "flag offsets are an interface");
+static_assert(offsetof(BiosInformation, ps2KeyboardOnAcpiDevice) == 13, "flag offsets are an interface");
+static_assert(offsetof(BiosInformation, i8042KeyboardPort) == 224 && sizeof(BiosInformation) == 280,
+              "the layout of version 2, as documented");
 
 // Number formatting for texts shown to the user. Callers reach IndexToText through the table of
 // virtual operations, at the slot after the eight formatting operations (slot 9, destructor 0).

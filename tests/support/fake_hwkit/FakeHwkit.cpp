@@ -36,7 +36,7 @@ unsigned char& FlagByte(State& state, std::size_t offset)
 void ResetLocked(State& state)
 {
     state.record = hwkit::BiosInformation{};
-    state.record.recordVersion = 1;
+    state.record.recordVersion = hwkit::kBiosInformationVersion;
     state.record.recordSize = sizeof(hwkit::BiosInformation);
     static_assert(sizeof fakehwkit::kVendor <= sizeof state.record.vendor, "vendor text fits the field");
     std::memcpy(state.record.vendor, fakehwkit::kVendor, sizeof fakehwkit::kVendor);

@@ -32,7 +32,7 @@ inline constexpr uint32_t kDefaultTickAdvanceMicroseconds = 1000;
 // What the firmware record's vendor field says, so output shows which library answered.
 inline constexpr char kVendor[] = "fakehwkit test double";
 
-// Back to the starting state: all flags 0, record version 1, the vendor above, empty temporary
+// Back to the starting state: all flags 0, the current record version, the vendor above, empty temporary
 // path, clock at 0 with the default step, no sleeps counted.
 void Reset();
 

@@ -30,7 +30,7 @@ TEST_F(FakeHwkit, FlagsLandInTheRecordInPlaceAndResetUndoesEverything)
     hwkit::get_timer()->GetTick();
     fakehwkit::Reset();
     EXPECT_EQ(bytes[10], 0);
-    EXPECT_EQ(bytes[0], 1) << "record version";
+    EXPECT_EQ(bytes[0], hwkit::kBiosInformationVersion) << "record version";
     EXPECT_STREQ(hwkit::get_bios()->vendor, fakehwkit::kVendor);
     EXPECT_EQ(hwkit::get_temporary_path(), "");
     EXPECT_EQ(fakehwkit::VirtualTimeMicroseconds(), 0u);

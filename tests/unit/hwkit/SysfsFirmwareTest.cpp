@@ -113,27 +113,42 @@ std::string Fixture(const std::string& machine)
     return std::string(HWKIT_FIXTURE_DIRECTORY) + "/" + machine + "/sys";
 }
 
+// Only a keyboard bound on the i8042 keyboard port sets bytes 9, 10 and 13: the empty desktop jack
+// that every other source describes must not make the keyboard module run its PS/2 test.
 TEST(FirmwareProbe, FixtureMachines)
 {
+    using Decision = hwkit::Ps2KeyboardDecision;
     const struct {
         const char* machine;
         uint8_t smbiosMajor, smbiosMinor;
-        std::array<uint8_t, 8> flags;  // bytes 8..15: UEFI, kbd port, SMBIOS kbd, aux, SMBIOS mouse, ACPI kbd, ACPI mouse
-        const char *vendor, *version, *releaseDate, *productName;
+        std::array<uint8_t, 8> flags;    // bytes 8..15: UEFI, kbd on i8042, on SMBIOS, aux, SMBIOS mouse, on ACPI, ACPI mouse
+        std::array<uint8_t, 5> sources;  // bytes 224..228: kbd port, bound, SMBIOS kbd, ACPI kbd, SMBIOS readable
+        Decision decision;
+        const char *port, *driver, *vendor, *version, *releaseDate, *productName;
     } rows[] = {
-        {"laptop-ps2-keyboard", 3, 3, {1, 1, 1, 1, 1, 1, 1, 0}, "Kestrel Firmware Inc.", "1.21.0", "03/14/2023",
-         "Tern 14 Laptop"},
-        {"desktop-usb-only", 2, 8, {0, 0, 0, 0, 0, 0, 0, 0}, "Kestrel Firmware Inc.", "F12", "11/02/2021", "Heron Tower 5"},
-        {"smbios-truncated", 3, 0, {0, 0, 1, 0, 0, 0, 0, 0}, "Kestrel Firmware Inc.", "0.9b", "01/01/2019", "Unnamed Board"},
-        {"no-such-machine", 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}, "", "", "", ""},
+        {"laptop-ps2-keyboard", 3, 3, {1, 1, 1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 1}, Decision::KeyboardBound, "serio0", "atkbd",
+         "Kestrel Firmware Inc.", "1.21.0", "03/14/2023", "Tern 14 Laptop"},
+        {"desktop-empty-ps2-port", 3, 2, {1, 0, 0, 1, 1, 0, 1, 0}, {1, 0, 1, 1, 1}, Decision::PortWithoutKeyboard, "serio0",
+         "", "Kestrel Firmware Inc.", "F20", "06/30/2022", "Heron Tower 7"},
+        {"desktop-usb-only", 2, 8, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 1}, Decision::NoPort, "", "",
+         "Kestrel Firmware Inc.", "F12", "11/02/2021", "Heron Tower 5"},
+        {"smbios-truncated", 3, 0, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 1, 0, 1}, Decision::PortOnlyInFirmware, "", "",
+         "Kestrel Firmware Inc.", "0.9b", "01/01/2019", "Unnamed Board"},
+        {"no-such-machine", 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, Decision::NoPort, "", "", "", "", "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.machine);
         const hwkit::BiosInformation record = FirmwareProbe(SysfsReader(Fixture(row.machine))).Read();
         const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
-        EXPECT_EQ(std::vector<int>(bytes, bytes + 4), (std::vector<int>{1, row.smbiosMajor, row.smbiosMinor, 0}));
+        EXPECT_EQ(std::vector<int>(bytes, bytes + 4),
+                  (std::vector<int>{hwkit::kBiosInformationVersion, row.smbiosMajor, row.smbiosMinor, 0}));
         EXPECT_EQ(record.recordSize, sizeof(hwkit::BiosInformation));
         EXPECT_EQ(std::vector<uint8_t>(bytes + 8, bytes + 16), std::vector<uint8_t>(row.flags.begin(), row.flags.end()));
+        EXPECT_EQ(std::vector<uint8_t>(bytes + 224, bytes + 229),
+                  std::vector<uint8_t>(row.sources.begin(), row.sources.end()));
+        EXPECT_EQ(bytes[229], static_cast<uint8_t>(row.decision));
+        EXPECT_STREQ(record.i8042KeyboardPortName, row.port);
+        EXPECT_STREQ(record.i8042KeyboardDriver, row.driver);
         EXPECT_STREQ(record.vendor, row.vendor);
         EXPECT_STREQ(record.version, row.version);
         EXPECT_STREQ(record.releaseDate, row.releaseDate);
@@ -166,19 +181,23 @@ TEST(FirmwareProbe, SerioPorts)
 {
     const struct {
         const char *description, *driver, *firmwareId;  // nullptr: absent
-        bool keyboardPort, auxPort;
+        bool keyboardPort, auxPort, keyboardBound;
     } rows[] = {
-        {"i8042 KBD port", "atkbd", "PNP: PNP0303", true, false}, {"i8042 KBD port", nullptr, nullptr, true, false},
-        {"I8042 kbd Port", nullptr, nullptr, true, false}, {"i8042 AUX port", "psmouse", nullptr, false, true},
-        {"i8042 AUX2 port", nullptr, nullptr, false, true}, {"i8042 KBD port", "serio_raw", nullptr, true, false},
+        {"i8042 KBD port", "atkbd", "PNP: PNP0303", true, false, true},
+        {"i8042 KBD port", nullptr, nullptr, true, false, false}, {"I8042 kbd Port", nullptr, nullptr, true, false, false},
+        {"i8042 AUX port", "psmouse", nullptr, false, true, false},
+        {"i8042 AUX2 port", nullptr, nullptr, false, true, false},
+        // Bound by hand, serio_raw asks the port nothing: no keyboard need be there.
+        {"i8042 KBD port", "serio_raw", nullptr, true, false, false},
         // A description that names no port kind: the driver tells.
-        {"i8042 port", "atkbd", nullptr, true, false}, {"i8042 port", "psmouse", nullptr, false, true},
+        {"i8042 port", "atkbd", nullptr, true, false, true}, {"i8042 port", "psmouse", nullptr, false, true, false},
         // No description: the firmware ids the i8042 driver matched the port with tell.
-        {nullptr, nullptr, "PNP: PNP030b PNP0303", true, false}, {nullptr, nullptr, "PNP: SYN1b7f PNP0f13", false, true},
-        {nullptr, nullptr, "PNP0303", false, false}, {nullptr, nullptr, nullptr, false, false},
+        {nullptr, nullptr, "PNP: PNP030b PNP0303", true, false, false},
+        {nullptr, nullptr, "PNP: SYN1b7f PNP0f13", false, true, false},
+        {nullptr, nullptr, "PNP0303", false, false, false}, {nullptr, nullptr, nullptr, false, false, false},
         // Ports of other controllers and a touch pad's pass-through port are no i8042 ports.
-        {"Synaptics pass-through", "psmouse", nullptr, false, false},
-        {"PS/2 port on another controller", "atkbd", nullptr, false, false},
+        {"Synaptics pass-through", "psmouse", nullptr, false, false, false},
+        {"PS/2 port on another controller", "atkbd", nullptr, false, false, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << (row.description ? row.description : "-") << " / "
@@ -198,7 +217,15 @@ TEST(FirmwareProbe, SerioPorts)
         const SysfsReader reader(tree.Root());
         EXPECT_EQ(FirmwareProbe(reader).HasI8042KeyboardPort(), row.keyboardPort);
         EXPECT_EQ(FirmwareProbe(reader).HasI8042AuxPort(), row.auxPort);
+        EXPECT_EQ(FirmwareProbe(reader).ReadI8042Keyboard().keyboardBound, row.keyboardBound);
     }
+    // Of two keyboard ports, the one with a keyboard is reported, whichever comes first.
+    const ScratchFolder tree;
+    for (const char* name : {"serio0", "serio1"})
+        tree.Add(std::string("bus/serio/devices/") + name + "/description", "i8042 KBD port\n");
+    tree.Add("bus/serio/devices/serio1/driver", "->../../drivers/atkbd");
+    const FirmwareProbe::I8042KeyboardFacts facts = FirmwareProbe(SysfsReader(tree.Root())).ReadI8042Keyboard();
+    EXPECT_EQ(facts.port + " " + facts.driver, "serio1 atkbd");
 }
 
 TEST(FirmwareProbe, AcpiAndPnpDevices)
