@@ -12,8 +12,9 @@ public:
     // The version of the driver of the machine's first keyboard; false when there is no keyboard
     // device or its driver cannot be told.
     virtual bool QueryDriverVersion(std::string& version) const = 0;
-    // Reads the first keyboard's auto-repeat delay and rate and sets them again, so the driver
-    // applies them to the keyboard anew after a reset; false when that keyboard cannot be reached.
+    // Programs the first keyboard anew with its own auto-repeat delay and rate, which a reset of
+    // the keyboard has replaced by its defaults; false when that keyboard cannot be reached, the
+    // driver refuses a step, or the setting is not confirmed afterwards.
     virtual bool RestoreRepeatSettings() const = 0;
 };
 

@@ -1,17 +1,15 @@
-// Finds the first keyboard input device and the version of its driver.
+// Finds the first keyboard input device, the version of its driver, and reprograms its repeat setting.
 #include "platform/linux/KeyboardClassDriverLinux.h"
 
-#include <fcntl.h>
-#include <linux/input.h>
-#include <sys/ioctl.h>
 #include <sys/utsname.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <utility>
 #include <vector>
+
+#include "platform/linux/EvdevRepeatNode.h"
 
 namespace corvo::platform {
 
@@ -30,6 +28,18 @@ long InputNumber(const std::string& name)
     return *end == '\0' ? number : -1;
 }
 
+// One step of the PS/2 typematic delays (250 to 1000 ms) and about one of its periods (33 to
+// 500 ms); the keyboard's driver moves any value onto a step the keyboard has.
+constexpr unsigned int kDelayStepMs = 250;
+constexpr unsigned int kPeriodStepMs = 33;
+
+// A value one step away that differs from value and stays positive: down from the larger ones,
+// up from the smaller ones.
+constexpr unsigned int Neighbour(unsigned int value, unsigned int step)
+{
+    return value >= 2 * step ? value - step : value + step;
+}
+
 std::string RunningKernelRelease()
 {
     struct utsname names {};
@@ -39,8 +49,9 @@ std::string RunningKernelRelease()
 } // namespace
 
 KeyboardClassDriverLinux::KeyboardClassDriverLinux(SysfsReader sysfs, std::string kernelRelease,
-                                                   std::string deviceFolder)
-    : m_sysfs(std::move(sysfs)), m_kernelRelease(std::move(kernelRelease)), m_deviceFolder(std::move(deviceFolder))
+                                                   std::string deviceFolder, DeviceOpener openDevice)
+    : m_sysfs(std::move(sysfs)), m_kernelRelease(std::move(kernelRelease)), m_deviceFolder(std::move(deviceFolder)),
+      m_openDevice(openDevice ? std::move(openDevice) : DeviceOpener(&EvdevRepeatNode::Open))
 {
 }
 
@@ -127,15 +138,28 @@ bool KeyboardClassDriverLinux::RestoreRepeatSettings() const
     if (eventName.empty()) {
         return false;
     }
-    const std::string node = m_deviceFolder + "/" + eventName;
-    const int fd = open(node.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
+    const std::unique_ptr<EvdevRepeatDevice> device = m_openDevice(m_deviceFolder + "/" + eventName);
+    EvdevRepeat original;
+    if (!device || !device->ReadRepeat(original)) {
         return false;
     }
-    unsigned int repeat[2] = {0, 0}; // delay in ms, period in ms
-    const bool restored = ioctl(fd, EVIOCGREP, repeat) == 0 && ioctl(fd, EVIOCSREP, repeat) == 0;
-    close(fd);
-    return restored;
+    // The kernel hands a repeat value to the keyboard's driver only when it differs from the one
+    // it holds, so writing back what was just read would reach nothing after the keyboard's reset.
+    // A neighbouring setting first turns the original into a change; the driver programs the
+    // keyboard with delay and period together whenever either changes.
+    const EvdevRepeat neighbour{Neighbour(original.delayMs, kDelayStepMs), Neighbour(original.periodMs, kPeriodStepMs)};
+    const bool changed = device->WriteRepeat(neighbour);
+    const auto putBack = [&device, &original] {
+        EvdevRepeat now;
+        return device->WriteRepeat(original) && device->ReadRepeat(now) && now == original;
+    };
+    // The neighbour is only a means: should putting the original back fail, it is tried once more
+    // rather than leave the keyboard on the neighbour.
+    const bool restored = putBack();
+    if (!restored) {
+        putBack();
+    }
+    return changed && restored;
 }
 
 KeyboardClassDriver& SystemKeyboardClassDriver()
