@@ -10,14 +10,25 @@
 
 namespace corvo::keycode {
 
+// Debugging output for whoever follows a dialog's life, not for a technician: off unless enabled
+// with QT_LOGGING_RULES="halvik.keyboard.dialog.debug=true".
+Q_LOGGING_CATEGORY(g_dialogTrace, "halvik.keyboard.dialog", QtWarningMsg)
+
+const QLoggingCategory& DialogTrace() { return g_dialogTrace(); }
+
+// Without source context, as the lines always were, whatever the build type.
 void WriteTraceLine(const char* text)
 {
-    QMessageLogger(nullptr, 0, nullptr).debug().noquote() << text;
+    if (g_dialogTrace().isDebugEnabled()) {
+        QMessageLogger(nullptr, 0, nullptr, g_dialogTrace().categoryName()).debug().noquote() << text;
+    }
 }
 
 void WriteTraceLine(const char* text, int code)
 {
-    QMessageLogger(nullptr, 0, nullptr).debug().noquote().nospace() << text << code;
+    if (g_dialogTrace().isDebugEnabled()) {
+        QMessageLogger(nullptr, 0, nullptr, g_dialogTrace().categoryName()).debug().noquote().nospace() << text << code;
+    }
 }
 
 QString Translated(const char* key)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include <QLoggingCategory>
 #include <QString>
 
 #include "utils/accessibility/AccessibleDialogBase.h"
@@ -36,6 +37,8 @@ private:
 namespace corvo::keycode {
 
 // The dialog frame's trace lines go to Qt's debug log without source context.
+// The frame's trace lines go to this category, "halvik.keyboard.dialog", off by default.
+const QLoggingCategory& DialogTrace();
 void WriteTraceLine(const char* text);
 void WriteTraceLine(const char* text, int code);
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 
 #include "InstalledCatalogue.h"
@@ -131,6 +132,9 @@ std::vector<std::string> g_traceLines;
 // dialog frame writes its trace lines, with no source context, on the way.
 TEST_F(KeycodeDialogGuiTest, TestRunGivesTheResultOfEachAnswerAndSaysWhyAnEventEndedIt)
 {
+    // Trace lines are for whoever enables them, not for every run's standard error.
+    EXPECT_FALSE(corvo::keycode::DialogTrace().isDebugEnabled());
+    QLoggingCategory::setFilterRules(QStringLiteral("halvik.keyboard.dialog.debug=true"));
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
                                                                 const QString& text) {
         if (type == QtDebugMsg) {
@@ -162,6 +166,7 @@ TEST_F(KeycodeDialogGuiTest, TestRunGivesTheResultOfEachAnswerAndSaysWhyAnEventE
         EXPECT_FALSE(OpenDialog<WinKeycodeTestWidget>() || m_input.IsKeyboardGrabbedElsewhere()) << "it left its grab";
     }
     qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 } // namespace
