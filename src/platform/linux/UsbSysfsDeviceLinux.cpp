@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
+#include <utility>
 
 namespace corvo::platform {
 
@@ -159,7 +161,8 @@ std::optional<uint32_t> UsbSysfsDeviceLinux::SpeedMegabits(std::string_view text
     return row->megabits;
 }
 
-UsbSysfsDeviceLinux UsbSysfsDeviceLinux::Read(const SysfsReader& sysfs, const std::string& name)
+UsbSysfsDeviceLinux UsbSysfsDeviceLinux::Read(const SysfsReader& sysfs, const std::string& name,
+                                              const UsbStringReaderLinux* strings)
 {
     UsbSysfsDeviceLinux device;
     device.name = name;
@@ -175,6 +178,9 @@ UsbSysfsDeviceLinux UsbSysfsDeviceLinux::Read(const SysfsReader& sysfs, const st
     device.manufacturer = sysfs.ReadText(folder + "/manufacturer");
     device.product = sysfs.ReadText(folder + "/product");
     device.serialNumber = sysfs.ReadText(folder + "/serial");
+    if (strings != nullptr) {
+        device.ReadMissingStrings(*strings);
+    }
     if (const std::optional<std::string> speedText = sysfs.ReadText(folder + "/speed")) {
         device.speed = SpeedByte(*speedText);
         device.speedMegabits = SpeedMegabits(*speedText);
@@ -204,6 +210,35 @@ void UsbSysfsDeviceLinux::ReadDescriptor(const SysfsReader& sysfs, const std::st
     // Only a device of class 0 needs its interfaces; the folders are the active configuration's.
     if (interfaces.empty() && descriptor.deviceClass == 0) {
         ReadInterfaceFolders(sysfs, folder);
+    }
+}
+
+void UsbSysfsDeviceLinux::ReadMissingStrings(const UsbStringReaderLinux& strings)
+{
+    // The kernel makes no attribute for an empty string nor for one it failed to read: only the
+    // binary descriptor says that there is a string, and only the device whether it is empty.
+    if (!descriptorFromBinary || !busNumber || !deviceNumber) {
+        return;
+    }
+    const std::pair<uint8_t, std::optional<std::string>*> fields[] = {
+        {descriptor.manufacturerIndex, &manufacturer},
+        {descriptor.productIndex, &product},
+        {descriptor.serialNumberIndex, &serialNumber}};
+    std::vector<uint8_t> missing;
+    for (const auto& [index, text] : fields) {
+        if (index != 0 && !*text) {
+            missing.push_back(index);
+        }
+    }
+    if (missing.empty()) {
+        return;
+    }
+    const std::map<uint8_t, std::string> found = strings.ReadStrings(*busNumber, *deviceNumber, missing);
+    for (const auto& [index, text] : fields) {
+        const auto string = found.find(index);
+        if (!*text && string != found.end()) {
+            *text = string->second;
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/linux/SysfsReader.h"
+#include "platform/linux/UsbStringReaderLinux.h"
 #include "usb/UsbDescriptorParser.h"
 
 namespace corvo::platform {
@@ -23,8 +24,11 @@ public:
     // largest size wTotalLength can state.
     static constexpr std::size_t kDescriptorsLimit = 18 + 8 * 65535;
 
-    // Reads the device named "1-2.3" (or the root hub "usb1") below bus/usb/devices.
-    static UsbSysfsDeviceLinux Read(const SysfsReader& sysfs, const std::string& name);
+    // Reads the device named "1-2.3" (or the root hub "usb1") below bus/usb/devices. With a
+    // string reader, strings that the device descriptor names and sysfs lacks are asked of the
+    // device itself.
+    static UsbSysfsDeviceLinux Read(const SysfsReader& sysfs, const std::string& name,
+                                    const UsbStringReaderLinux* strings = nullptr);
 
     // "bus/usb/devices/<name>", the folder every attribute is read from.
     static std::string FolderOf(std::string_view name);
@@ -56,7 +60,8 @@ public:
     bool descriptorFromBinary = false;
     UsbDescriptorParser::DeviceDescriptor descriptor;
     std::vector<UsbDescriptorParser::InterfaceDescriptor> interfaces;
-    // Empty when the attribute is absent (the device has no such string).
+    // Empty when the device has no such string: its index is 0, or sysfs has no attribute and the
+    // device could not be asked. Empty text is a string the device sent without characters.
     std::optional<std::string> manufacturer;
     std::optional<std::string> product;
     std::optional<std::string> serialNumber;
@@ -73,6 +78,7 @@ private:
     void ReadDescriptor(const SysfsReader& sysfs, const std::string& folder);
     void ReadTextDescriptor(const SysfsReader& sysfs, const std::string& folder);
     void ReadInterfaceFolders(const SysfsReader& sysfs, const std::string& folder);
+    void ReadMissingStrings(const UsbStringReaderLinux& strings);
 };
 
 } // namespace corvo::platform

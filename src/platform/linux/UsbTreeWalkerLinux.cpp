@@ -39,7 +39,12 @@ bool IsHexadecimal(std::string_view text)
 
 } // namespace
 
-UsbTreeWalkerLinux::UsbTreeWalkerLinux(SysfsReader sysfs) : m_sysfs(std::move(sysfs)) {}
+UsbTreeWalkerLinux::UsbTreeWalkerLinux(SysfsReader sysfs) : m_sysfs(std::move(sysfs))
+{
+    if (m_sysfs.Root() == SysfsReader::DefaultRoot()) {
+        m_strings = std::make_shared<const UsbStringReaderLinux>();
+    }
+}
 
 std::optional<uint32_t> UsbTreeWalkerLinux::RootHubNumber(std::string_view name)
 {
@@ -159,7 +164,7 @@ std::vector<UsbTreeWalkerLinux::ControllerRecord> UsbTreeWalkerLinux::Walk() con
     std::set<std::string> visited;
     for (const std::string& rootHubName : RootHubNames()) {
         const uint32_t number = RootHubNumber(rootHubName).value_or(0);
-        const UsbSysfsDeviceLinux rootHub = UsbSysfsDeviceLinux::Read(m_sysfs, rootHubName);
+        const UsbSysfsDeviceLinux rootHub = UsbSysfsDeviceLinux::Read(m_sysfs, rootHubName, m_strings.get());
         if (!rootHub.present) {
             continue;
         }
@@ -194,7 +199,7 @@ void UsbTreeWalkerLinux::WalkHub(const UsbSysfsDeviceLinux& hub, const std::stri
         if (!m_sysfs.Exists(UsbSysfsDeviceLinux::FolderOf(childName))) {
             continue;
         }
-        const UsbSysfsDeviceLinux child = UsbSysfsDeviceLinux::Read(m_sysfs, childName);
+        const UsbSysfsDeviceLinux child = UsbSysfsDeviceLinux::Read(m_sysfs, childName, m_strings.get());
         if (!child.present) {
             continue;
         }

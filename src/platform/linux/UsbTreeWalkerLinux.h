@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/linux/SysfsReader.h"
+#include "platform/linux/UsbStringReaderLinux.h"
 #include "platform/linux/UsbSysfsDeviceLinux.h"
 #include "usb/UsbDeviceImpl.h"
 #include "usb/UsbHostControllerDeviceImpl.h"
@@ -34,6 +35,9 @@ public:
     // A hub descriptor counts its ports in one byte.
     static constexpr uint32_t kMaxPortCount = 255;
 
+    // Strings missing from sysfs are asked of the devices (through /dev) only when `sysfs` is the
+    // running kernel's: a tree kept elsewhere is a copy, and the device that has its numbers here,
+    // if any, is a different one.
     explicit UsbTreeWalkerLinux(SysfsReader sysfs);
 
     // The root hubs ("usb1", "usb2", ...) in bus-number order.
@@ -64,6 +68,7 @@ private:
                                               uint32_t port) const;
 
     SysfsReader m_sysfs;
+    std::shared_ptr<const UsbStringReaderLinux> m_strings;
 };
 
 } // namespace corvo::platform
