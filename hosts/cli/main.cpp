@@ -24,6 +24,7 @@
 #include "HostExecution.h"
 #include "MessageTranslator.h"
 #include "ModuleLibrary.h"
+#include "SystemEventMonitor.h"
 #include "TestOutcome.h"
 #include "TestRunner.h"
 #include "TestSelection.h"
@@ -114,6 +115,24 @@ int Fail(const std::string& error)
 }
 
 std::string Translated(const std::string& key) { return MessageTranslator::Translate(key); }
+
+QStringList StringList(const std::vector<std::string>& texts)
+{
+    QStringList list;
+    for (const std::string& text : texts) {
+        list << QString::fromStdString(text);
+    }
+    return list;
+}
+
+std::string Joined(const std::vector<std::string>& parts, const char* separator)
+{
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : separator) + part;
+    }
+    return text;
+}
 
 struct ChosenTest {
     ObjectId identifier{0, 0, 0};
@@ -268,6 +287,7 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
     }
     manager->DetectComponents();
     const DriverServiceState service = DescribeDriverService(workDirectory);
+    const std::vector<std::string> systemEventProblems = SystemEventMonitor().Problems();
 
     if (json) {
         QJsonArray components;
@@ -292,7 +312,8 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
                          {"driverService", QJsonObject{{"path", QString::fromStdString(service.path)},
                                                        {"found", service.found},
                                                        {"usable", service.usable},
-                                                       {"problem", QString::fromStdString(service.problem)}}}};
+                                                       {"problem", QString::fromStdString(service.problem)}}},
+                         {"systemEventProblems", QJsonArray::fromStringList(StringList(systemEventProblems))}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitPassed;
     }
@@ -328,6 +349,10 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
         }
     }
     std::printf("\nDriver service: %s\n", service.Summary().c_str());
+    std::printf("System events: %s\n", systemEventProblems.empty()
+                                            ? "watched (suspend, screen lock and user switches from the login "
+                                              "manager, keyboard hot-plug from udev)"
+                                            : Joined(systemEventProblems, "; ").c_str());
     return kExitPassed;
 }
 
@@ -441,9 +466,16 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     if (!chosen.empty() && !InputStateReadable()) {
         notes.push_back("no X display and no readable input device here: the tests cannot see a person "
                         "touching the keyboard or the pointer, so user intervention goes undetected");
-        if (!json) {
-            std::printf("note: %s\n", notes.back().c_str());
-        }
+    }
+    // Watched from before the first test to after the last; each run sees what happens during it.
+    std::unique_ptr<SystemEventMonitor> systemEvents;
+    if (!chosen.empty()) {
+        systemEvents = std::make_unique<SystemEventMonitor>();
+        const std::vector<std::string> problems = systemEvents->Problems();
+        notes.insert(notes.end(), problems.begin(), problems.end());
+    }
+    for (const std::string& note : json ? std::vector<std::string>() : notes) {
+        std::printf("note: %s\n", note.c_str());
     }
     std::vector<TestReport> reports;
     for (std::size_t position = 0; position < chosen.size(); ++position) {
@@ -480,11 +512,13 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
                 request.answer = 0;
             };
             HostExecution execution(device, false, callbacks);
+            const SystemEventMonitor::Watch watch(*systemEvents, execution);
             g_runningCancelFlag.store(&execution.CancelFlag());
             const RunOutcome outcome = RunOnWorkerThread(*report.chosen.test, execution);
             g_runningCancelFlag.store(nullptr);
             report.result = outcome.result;
             report.record = execution.Record();
+            const std::vector<std::string> events = watch.Seen();
             if (!outcome.exception.empty()) {
                 report.note = "the test stopped with an exception: " + outcome.exception;
             } else if (report.result == NotRun && report.chosen.test->IsInteractive()) {
@@ -494,6 +528,11 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
                 if (!service.found || !service.usable) {
                     report.note = "driver service " + service.Summary();
                 }
+            }
+            if (!events.empty()) {
+                const std::string happened =
+                    (events.size() == 1 ? "system event: " : "system events: ") + Joined(events, "; ");
+                report.note = report.note.empty() ? happened : report.note + "; " + happened;
             }
         }
         if (!json) {
@@ -523,13 +562,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
                          {"diagnosticName", QString::fromStdString(Translated(resource.GetDiagnosticName(diagnosticId)))},
                          {"tests", tests},
                          {"cancelled", g_interrupted.load()},
-                         {"notes", QJsonArray::fromStringList([&notes] {
-                              QStringList list;
-                              for (const std::string& note : notes) {
-                                  list << QString::fromStdString(note);
-                              }
-                              return list;
-                          }())},
+                         {"notes", QJsonArray::fromStringList(StringList(notes))},
                          {"exitStatus", status}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
     } else if (!reports.empty()) {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -25,6 +27,7 @@
 #include "DriverServiceState.h"
 #include "InputRequestServer.h"
 #include "MessageTranslator.h"
+#include "SystemEventMonitor.h"
 #include "TestOutcome.h"
 #include "TestRunController.h"
 #include "module/DeviceEntry.h"
@@ -66,15 +69,22 @@ MainWindow::MainWindow(ModuleInterface& module, WindowSettings settings, QWidget
 
     m_eventCounter = new DialogEventCounter(this);
     m_server = new InputRequestServer(this, m_eventCounter, this);
-    m_runner = new TestRunController(*m_server, this);
+    m_systemEvents = std::make_unique<SystemEventMonitor>();
+    m_runner = new TestRunController(*m_server, m_systemEvents.get(), this);
 
     BuildUi();
     FillTests();
     FillDevices();
+    WatchScreens();
+    for (const std::string& problem : m_systemEvents->Problems()) {
+        Log(QStringLiteral("System events: %1").arg(QString::fromStdString(problem)));
+    }
 
     connect(m_runner, &TestRunController::messageReceived, this, &MainWindow::OnMessage);
     connect(m_runner, &TestRunController::progressReported, this, &MainWindow::OnProgress);
     connect(m_runner, &TestRunController::finished, this, &MainWindow::OnFinished);
+    connect(m_runner, &TestRunController::systemEventRaised, this,
+            [this](const QString& description) { Log(QStringLiteral("System event: %1").arg(description)); });
     connect(m_server, &InputRequestServer::noticeRequested, this, &MainWindow::OnNotice);
     connect(m_server, &InputRequestServer::dialogStarted, this, [this](const QString& title) {
         m_eventCounter->Reset();
@@ -226,6 +236,23 @@ void MainWindow::BuildUi()
 
     resize(980, 680);
     UpdateButtons();
+}
+
+void MainWindow::WatchScreens()
+{
+    // A screen added, removed or resized moves the dialogs about; the tests read it as harmless.
+    const auto changed = [this] {
+        m_systemEvents->Raise(system_events::kScreensChanged, "the screen configuration changed");
+    };
+    const auto watch = [this, changed](QScreen* screen) { connect(screen, &QScreen::geometryChanged, this, changed); };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [watch, changed](QScreen* screen) {
+        watch(screen);
+        changed();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, changed);
 }
 
 void MainWindow::FillTests()

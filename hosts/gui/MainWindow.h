@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
+
+namespace corvo::hosts {
+class SystemEventMonitor;
+}
 
 namespace corvo::hosts::gui {
 
@@ -58,6 +63,7 @@ protected:
 
 private:
     void BuildUi();
+    void WatchScreens();
     void FillTests();
     void FillDevices();
     void StartNext();
@@ -76,6 +82,8 @@ private:
     SystemComponent* m_device = nullptr;
     WindowSettings m_settings;
 
+    // Outlives the runner, which the destructor deletes first: it feeds the running test.
+    std::unique_ptr<SystemEventMonitor> m_systemEvents;
     DialogEventCounter* m_eventCounter = nullptr;
     InputRequestServer* m_server = nullptr;
     TestRunController* m_runner = nullptr;

@@ -8,9 +8,10 @@
 
 namespace corvo::hosts::gui {
 
-TestRunController::TestRunController(InputRequestServer& server, QObject* parent)
+TestRunController::TestRunController(InputRequestServer& server, SystemEventMonitor* systemEvents, QObject* parent)
     : QObject(parent)
     , m_server(server)
+    , m_systemEvents(systemEvents)
 {
 }
 
@@ -42,7 +43,13 @@ bool TestRunController::Start(Test& test, SystemComponent* device)
         emit progressReported(progress.percent, QString::fromStdString(progress.text));
     };
     callbacks.onInputRequest = [this](InputRequest& request) { m_server.Serve(request); };
+    m_watch.reset();
     m_execution = std::make_unique<HostExecution>(device, true, callbacks);
+    if (m_systemEvents != nullptr) {
+        m_watch = std::make_unique<SystemEventMonitor::Watch>(
+            *m_systemEvents, *m_execution,
+            [this](const std::string& description) { emit systemEventRaised(QString::fromStdString(description)); });
+    }
 
     HostExecution* execution = m_execution.get();
     m_thread = QThread::create([this, &test, execution] { m_outcome = RunGuarded(test, *execution); });
@@ -67,6 +74,7 @@ void TestRunController::OnThreadFinished()
     m_thread->wait();
     m_thread->deleteLater();
     m_thread = nullptr;
+    m_watch.reset();
     emit finished(m_outcome.result, QString::fromStdString(m_outcome.exception));
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "HostExecution.h"
+#include "SystemEventMonitor.h"
 #include "TestRunner.h"
 
 class QThread;
@@ -20,7 +21,9 @@ class InputRequestServer;
 class TestRunController : public QObject {
     Q_OBJECT
 public:
-    explicit TestRunController(InputRequestServer& server, QObject* parent = nullptr);
+    // The monitor, when given, raises its events into each run and must outlive the controller.
+    explicit TestRunController(InputRequestServer& server, SystemEventMonitor* systemEvents = nullptr,
+                               QObject* parent = nullptr);
     // Asks a running test to stop and waits for it, still serving its requests meanwhile.
     ~TestRunController() override;
 
@@ -37,12 +40,17 @@ signals:
     void messageReceived(const QString& key, uint kind);
     void progressReported(int percent, const QString& key);
     void finished(uint result, const QString& exception);
+    // A system event reached the running test; emitted on the thread that noticed it.
+    void systemEventRaised(const QString& description);
 
 private:
     void OnThreadFinished();
 
     InputRequestServer& m_server;
+    SystemEventMonitor* m_systemEvents;
     std::unique_ptr<HostExecution> m_execution;
+    // Only while the test runs; it goes before the execution it feeds.
+    std::unique_ptr<SystemEventMonitor::Watch> m_watch;
     QThread* m_thread = nullptr;
     RunOutcome m_outcome;
     bool m_closing = false;

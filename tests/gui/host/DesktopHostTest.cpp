@@ -32,6 +32,7 @@
 #include "InputRequestServer.h"
 #include "InstalledCatalogue.h"
 #include "MainWindow.h"
+#include "StandInLogind.h"
 #include "SyntheticInput.h"
 #include "XvfbServer.h"
 #include "advanced/AdvancedTestWidget.h"
@@ -252,6 +253,9 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(FAKE_HWKIT_FOLDER));
         environment.insert(QStringLiteral("HALVIK_FAKE_HWKIT_FLAGS"), QStringLiteral("9=1,13=1"));
+        if (!m_systemBus.isEmpty()) {
+            environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_systemBus);
+        }
         // Read only by sanitizer builds; the exit status is what the tests check.
         const QString leakOptions = environment.value(QStringLiteral("LSAN_OPTIONS"));
         environment.insert(QStringLiteral("LSAN_OPTIONS"), (leakOptions.isEmpty() ? QString() : leakOptions + ':') +
@@ -274,6 +278,7 @@ protected:
     }
 
     QTemporaryDir m_work;
+    QString m_systemBus;
     QProcess m_process;
     std::string m_out;
     std::string m_err;
@@ -408,6 +413,26 @@ TEST_F(HostProcessTest, AllFourTestsInOneSessionWithBothDialogsAnsweredByKeysAnd
     const bool usbFailed = Contains(m_out, "USB Keyboard Test: failed");
     EXPECT_EQ(status, Contains(m_out, "USB Keyboard Test: passed") ? 0 : usbFailed ? 1 : 3) << m_out;
     EXPECT_TRUE(usbFailed || !Contains(m_out, "Possible defective")) << m_out;
+}
+
+// The login manager announces a suspend while the advanced dialog waits for its verdict: the dialog
+// goes within a second, with no verdict, and the log says why.
+TEST_F(HostProcessTest, SuspendClosesAnOpenDialogWithoutAVerdict)
+{
+    corvo::testing::StandInLogind logind;
+    m_systemBus = logind.Address();
+    ASSERT_FALSE(m_systemBus.isEmpty()) << "no private bus with the stand-in on it";
+    const QSize size = LayoutOf<AdvancedTestWidget>("keyboard_advanced_test_button_yes").first;
+    SyntheticInput input(TestDisplay());
+    Start(HOST_PATH, {QStringLiteral("--run=a"), QStringLiteral("--exit-when-done")});
+    const auto shown = [&] { return input.IsKeyboardGrabbedElsewhere() && DialogOrigin(size).has_value(); };
+    ASSERT_TRUE(WaitFor([&] { return shown() || m_process.state() == QProcess::NotRunning; }, 60000) && shown());
+    logind.PrepareForSleep(true);
+    EXPECT_TRUE(WaitFor([&] { return !DialogOrigin(size).has_value(); }, 1000)) << "the dialog is still open";
+    EXPECT_EQ(Finish(), 3) << m_out << m_err;
+    EXPECT_TRUE(Contains(m_out, "System event: the system is about to suspend\n")) << m_out;
+    EXPECT_TRUE(InOrder(m_out, {"Advanced Keyboard Test: closed with 0 (no verdict)",
+                                "Advanced Test: aborted (result 4)"})) << m_out << m_err;
 }
 
 } // namespace
