@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/Ps2KeyboardEvidence.h"
 #include "platform/hwkit.h"
 
 namespace {
@@ -31,39 +32,6 @@ constexpr std::array<FlagDescription, 7> kFlags = {{
 // runs its PS/2 test.
 constexpr std::array<std::size_t, 3> kKeyboardPathFlags = {10, 9, 13};
 
-struct DecisionDescription {
-    hwkit::Ps2KeyboardDecision decision;
-    const char* why;
-    const char* decidedBy;
-};
-
-constexpr std::array<DecisionDescription, 5> kDecisions = {{
-    {hwkit::Ps2KeyboardDecision::NotRecorded, "the platform library recorded no reason",
-     "the flag bytes alone (no sources recorded)"},
-    {hwkit::Ps2KeyboardDecision::KeyboardBound,
-     "a keyboard answered on the i8042 keyboard port when the kernel probed it, and its keyboard driver took the port",
-     "the i8042 keyboard port: its keyboard driver is bound"},
-    {hwkit::Ps2KeyboardDecision::PortWithoutKeyboard,
-     "the i8042 keyboard port exists but no keyboard answered when the kernel probed it",
-     "the i8042 keyboard port: no keyboard driver is bound to it (SMBIOS and ACPI describe a port, not a keyboard)"},
-    {hwkit::Ps2KeyboardDecision::PortOnlyInFirmware,
-     "the firmware describes a PS/2 keyboard port, but the kernel found no i8042 keyboard port to probe",
-     "the kernel: it found no i8042 keyboard port (the firmware describes a port, not a keyboard)"},
-    {hwkit::Ps2KeyboardDecision::NoPort,
-     "there is no i8042 keyboard port, and no SMBIOS connector or ACPI device describes one",
-     "no source knows of a PS/2 keyboard port"},
-}};
-
-const DecisionDescription* FindDecision(uint8_t value)
-{
-    for (const DecisionDescription& description : kDecisions) {
-        if (static_cast<uint8_t>(description.decision) == value) {
-            return &description;
-        }
-    }
-    return nullptr;
-}
-
 std::string OrUnknown(const char* field, std::size_t size)
 {
     const std::size_t length = ::strnlen(field, size);
@@ -79,8 +47,8 @@ std::string Field(const char* field, std::size_t size)
 void PrintPs2Keyboard(const hwkit::BiosInformation& record, bool present)
 {
     // A library older than the sources' fields hands out a shorter record: read none of them.
-    const bool hasSources = record.recordVersion >= 2 && record.recordSize >= sizeof(hwkit::BiosInformation);
-    const DecisionDescription* decision = FindDecision(hasSources ? record.ps2KeyboardDecision : 0);
+    const bool hasSources = corvo::platform::RecordsPs2KeyboardSources(record);
+    const auto* decision = corvo::platform::FindPs2KeyboardEvidence(hasSources ? record.ps2KeyboardDecision : 0);
     std::printf("\nPS/2 keyboard: %s — %s\n", present ? "present" : "not present",
                 decision != nullptr ? decision->why : "the platform library gave a reason this tool does not know");
     std::printf("  (the keyboard module runs its PS/2 test when any of bytes 9, 10, 13 is set)\n");

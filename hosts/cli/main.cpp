@@ -24,6 +24,7 @@
 #include "HostExecution.h"
 #include "MessageTranslator.h"
 #include "ModuleLibrary.h"
+#include "Ps2Readiness.h"
 #include "SystemEventMonitor.h"
 #include "TestOutcome.h"
 #include "TestRunner.h"
@@ -287,6 +288,7 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
     }
     manager->DetectComponents();
     const DriverServiceState service = DescribeDriverService(workDirectory);
+    const Ps2KeyboardPresence ps2Keyboard = DescribePs2Keyboard();
     const std::vector<std::string> systemEventProblems = SystemEventMonitor().Problems();
 
     if (json) {
@@ -312,7 +314,10 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
                          {"driverService", QJsonObject{{"path", QString::fromStdString(service.path)},
                                                        {"found", service.found},
                                                        {"usable", service.usable},
+                                                       {"access", QString::fromStdString(service.access)},
                                                        {"problem", QString::fromStdString(service.problem)}}},
+                         {"ps2Keyboard", QJsonObject{{"present", ps2Keyboard.present},
+                                                     {"reason", QString::fromStdString(ps2Keyboard.reason)}}},
                          {"systemEventProblems", QJsonArray::fromStringList(StringList(systemEventProblems))}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitPassed;
@@ -348,7 +353,9 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
             }
         }
     }
-    std::printf("\nDriver service: %s\n", service.Summary().c_str());
+    std::printf("\nPS/2 keyboard: %s%s\n", ps2Keyboard.present ? "present" : "not present",
+                ps2Keyboard.reason.empty() ? "" : (" - " + ps2Keyboard.reason).c_str());
+    std::printf("Driver service: %s\n", service.Summary().c_str());
     std::printf("System events: %s\n", systemEventProblems.empty()
                                             ? "watched (suspend, screen lock and user switches from the login "
                                               "manager, keyboard hot-plug from udev)"
@@ -524,10 +531,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
             } else if (report.result == NotRun && report.chosen.test->IsInteractive()) {
                 report.note = "interactive test: needs a person at a dialog, which this host cannot show";
             } else if (report.result == NotRun) {
-                const DriverServiceState service = DescribeDriverService(workDirectory);
-                if (!service.found || !service.usable) {
-                    report.note = "driver service " + service.Summary();
-                }
+                report.note = Ps2NotRunReason(workDirectory);
             }
             if (!events.empty()) {
                 const std::string happened =

@@ -25,6 +25,7 @@
 
 #include "DialogEventCounter.h"
 #include "DriverServiceState.h"
+#include "Ps2Readiness.h"
 #include "InputRequestServer.h"
 #include "MessageTranslator.h"
 #include "SystemEventMonitor.h"
@@ -420,10 +421,12 @@ void MainWindow::OnFinished(uint result, const QString& exception)
         Log(QStringLiteral("The test stopped with an exception: %1").arg(exception));
     }
     if (result == NotRun) {
-        const DriverServiceState service = DescribeDriverService(m_settings.workDirectory);
         Test* test = m_diagnostic->FindTest(m_running);
-        if (test != nullptr && !test->IsInteractive() && (!service.found || !service.usable)) {
-            Log(QStringLiteral("Driver service %1").arg(QString::fromStdString(service.Summary())));
+        const std::string reason = test != nullptr && !test->IsInteractive() ? Ps2NotRunReason(m_settings.workDirectory) : "";
+        if (!reason.empty()) {
+            QString line = QString::fromStdString(reason);
+            line[0] = line[0].toUpper();
+            Log(line);
         }
     }
     AddResult(result);
