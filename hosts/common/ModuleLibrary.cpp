@@ -34,7 +34,10 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const std::string& path, std:
 {
     std::unique_ptr<ModuleLibrary> library(new ModuleLibrary());
     library->m_path = path;
-    library->m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // Never unmapped, even after dlclose: the module leaves Qt holding pointers into its code (meta
+    // objects, native event filters, its theme watcher and style singletons, which native events may
+    // still reach while the application is torn down).
+    library->m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (library->m_handle == nullptr) {
         error = "cannot load module " + path + ": " + LastLoaderError();
         return nullptr;
