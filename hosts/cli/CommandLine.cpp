@@ -44,7 +44,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
             commandLine.moduleName = argument.substr(2);
         } else if (TakeValue(argument, "--module=", commandLine.moduleName, error)
                    || TakeValue(argument, "--module-path=", commandLine.modulePath, error)
-                   || TakeValue(argument, "--workdir=", commandLine.workDirectory, error)) {
+                   || TakeValue(argument, "--workdir=", commandLine.workDirectory, error)
+                   || TakeValue(argument, "--report=", commandLine.reportPath, error)) {
         } else if (argument.rfind("--", 0) == 0 && argument.size() > 2) {
             SelectorOption selector{argument, true, {}, std::nullopt};
             const auto equals = argument.find('=');

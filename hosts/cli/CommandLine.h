@@ -22,6 +22,7 @@ struct CommandLine {
     std::optional<std::string> moduleName; // from -M<name> or --module=<name>
     std::optional<std::string> modulePath; // --module-path=<file>
     std::optional<std::string> workDirectory;
+    std::optional<std::string> reportPath; // --report=<file>
     bool help = false;
     bool list = false;
     bool devices = false;

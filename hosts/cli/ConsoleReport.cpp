@@ -1,6 +1,8 @@
 // Terminal and plain-text progress output of the command-line host.
 #include "ConsoleReport.h"
 
+#include <algorithm>
+
 #include "TestOutcome.h"
 
 namespace corvo::hosts::cli {
@@ -9,7 +11,10 @@ namespace {
 constexpr std::size_t kBarWidth = 30;
 }
 
-ConsoleReport::ConsoleReport(std::FILE* out, bool bar) : m_out(out), m_bar(bar) {}
+ConsoleReport::ConsoleReport(std::FILE* out, bool bar, Clock clock)
+    : m_out(out), m_bar(bar), m_clock(std::move(clock))
+{
+}
 
 std::string ConsoleReport::Bar(uint8_t percent, std::size_t width)
 {
@@ -21,6 +26,19 @@ std::string ConsoleReport::Bar(uint8_t percent, std::size_t width)
     return text;
 }
 
+std::string ConsoleReport::Elapsed(std::chrono::steady_clock::duration duration)
+{
+    const long long total = std::max<long long>(0, std::chrono::duration_cast<std::chrono::seconds>(duration).count());
+    const auto twoDigits = [](long long value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+    const std::string minutesAndSeconds = twoDigits(total / 60 % 60) + ":" + twoDigits(total % 60);
+    if (total < 3600) {
+        return std::to_string(total / 60) + minutesAndSeconds.substr(2);
+    }
+    return std::to_string(total / 3600) + ":" + minutesAndSeconds;
+}
+
+std::string ConsoleReport::ElapsedNow() const { return Elapsed(m_clock() - m_testStart); }
+
 void ConsoleReport::ClearBar()
 {
     if (m_barShown) {
@@ -31,9 +49,19 @@ void ConsoleReport::ClearBar()
 
 void ConsoleReport::DrawBar()
 {
-    std::fprintf(m_out, "\r  %s", Bar(m_percent, kBarWidth).c_str());
+    m_barText = Bar(m_percent, kBarWidth) + " " + ElapsedNow();
+    std::fprintf(m_out, "\r  %s", m_barText.c_str());
     std::fflush(m_out);
     m_barShown = true;
+}
+
+void ConsoleReport::PrintPlainProgress(const std::string& text)
+{
+    std::fprintf(m_out, "  progress %u%% (%s)%s%s\n", static_cast<unsigned>(m_percent), ElapsedNow().c_str(),
+                 text.empty() ? "" : ": ", text.c_str());
+    m_lastPlainPercent = m_percent;
+    m_lastPlainLine = m_clock();
+    std::fflush(m_out);
 }
 
 void ConsoleReport::BeginTest(std::size_t position, std::size_t count, const std::string& title)
@@ -43,12 +71,17 @@ void ConsoleReport::BeginTest(std::size_t position, std::size_t count, const std
     std::fprintf(m_out, "[%zu/%zu] %s\n", position, count, title.c_str());
     m_percent = 0;
     m_lastPlainPercent = -1;
+    m_barText.clear();
+    m_testStart = m_lastPlainLine = m_clock();
+    m_running = true;
     std::fflush(m_out);
 }
 
-void ConsoleReport::Progress(uint8_t percent, const std::string& text)
+void ConsoleReport::Progress(uint8_t reported, const std::string& text)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    // The report keeps every value as the module sent it; the bar shows how far the test got.
+    const uint8_t percent = std::max(std::min<uint8_t>(reported, 100), m_percent);
     m_percent = percent;
     if (m_bar) {
         if (!text.empty()) {
@@ -58,21 +91,34 @@ void ConsoleReport::Progress(uint8_t percent, const std::string& text)
         DrawBar();
         return;
     }
-    // Plain output is read by scripts and logs: one line per change, never a repeat.
+    // Plain output is read by scripts and logs: one line per change, and every line with a text.
     if (static_cast<int>(percent) != m_lastPlainPercent || !text.empty()) {
-        std::fprintf(m_out, "  progress %u%%%s%s\n", static_cast<unsigned>(percent), text.empty() ? "" : ": ",
-                     text.c_str());
-        m_lastPlainPercent = percent;
-        std::fflush(m_out);
+        PrintPlainProgress(text);
     }
 }
 
-void ConsoleReport::Message(const std::string& text, uint32_t kind)
+void ConsoleReport::Tick()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_running) {
+        return;
+    }
+    if (m_bar) {
+        if (!m_barShown || Bar(m_percent, kBarWidth) + " " + ElapsedNow() != m_barText) {
+            DrawBar();
+        }
+    } else if (m_clock() - m_lastPlainLine >= kPlainRepeat) {
+        PrintPlainProgress({});
+    }
+}
+
+void ConsoleReport::Message(const std::string& text, uint32_t kind, const std::string& about)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearBar();
-    std::fprintf(m_out, "  %s: %s\n", MessageKindName(kind).c_str(), text.c_str());
-    if (m_bar) {
+    std::fprintf(m_out, "  %s: %s%s\n", MessageKindName(kind).c_str(), text.c_str(),
+                 about.empty() ? "" : (" (" + about + ")").c_str());
+    if (m_bar && m_running) {
         DrawBar();
     } else {
         std::fflush(m_out);
@@ -84,7 +130,7 @@ void ConsoleReport::Note(const std::string& text)
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearBar();
     std::fprintf(m_out, "  note: %s\n", text.c_str());
-    if (m_bar) {
+    if (m_bar && m_running) {
         DrawBar();
     } else {
         std::fflush(m_out);
@@ -95,7 +141,16 @@ void ConsoleReport::EndTest(const std::string& title, uint32_t result)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearBar();
+    m_running = false;
     std::fprintf(m_out, "%s: %s (result %u)\n", title.c_str(), ResultName(result).c_str(), result);
+    std::fflush(m_out);
+}
+
+void ConsoleReport::Line(const std::string& text)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ClearBar();
+    std::fprintf(m_out, "%s\n", text.c_str());
     std::fflush(m_out);
 }
 

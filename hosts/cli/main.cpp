@@ -1,6 +1,7 @@
 // HalvikDiagnosticsCLI: loads a diagnostics module and runs its tests from the command line.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +24,12 @@
 #include "ConsoleReport.h"
 #include "DriverServiceState.h"
 #include "HostExecution.h"
+#include "KeyboardDevices.h"
+#include "MessageAttribution.h"
 #include "MessageTranslator.h"
 #include "ModuleLibrary.h"
 #include "Ps2Readiness.h"
+#include "RunReport.h"
 #include "SystemEventMonitor.h"
 #include "TestOutcome.h"
 #include "TestRunner.h"
@@ -38,6 +43,7 @@
 #include "module/SystemComponentManager.h"
 #include "module/Test.h"
 #include "module/TestResult.h"
+#include "platform/MachineInventory.h"
 
 using namespace corvo::hosts;
 using namespace corvo::hosts::cli;
@@ -56,30 +62,34 @@ const char kUsage[] =
     "Options:\n"
     "  -M<module>, --module=<module>  the module to use (default: keyboard, the module this\n"
     "                                 installation carries)\n"
-    "  -Q, --quick                    run every test of the module's diagnostic\n"
+    "  -Q, --quick                    run every test of the module's diagnostic that this host can run\n"
     "  -Q\"<tests>\", --quick=\"<tests>\"\n"
     "                                 run the listed tests: short or long names, or the first word\n"
     "                                 of a test's name (keycode), comma-separated\n"
     "                                 (the module's help lists them: -M<module> --help)\n"
     "  --list                         list the diagnostic and its tests, then exit\n"
     "  --devices                      detect the devices the module can test and list them, then exit\n"
-    "  --json                         print a machine-readable report on standard output instead\n"
-    "                                 of progress and result lines\n"
+    "  --json                         print the run report (JSON, docs/report.md) on standard output\n"
+    "                                 instead of progress and result lines\n"
+    "  --report=<file>                also write the run report to a file: JSON, or a printable page\n"
+    "                                 when the name ends in .html\n"
     "  --workdir=<folder>             the working folder, where the module looks for config.ini and\n"
     "                                 its driver service (default: the folder of this program)\n"
     "  --module-path=<file>           load the module from this file instead of ../lib/lib<module>.so\n"
     "  --version                      print the host's and the module's versions\n"
     "  -h, --help                     print this text; with -M<module>, print the module's help\n"
     "\n"
-    "Interactive tests need a person at a dialog: this host cannot show one, so they come back\n"
+    "Interactive tests need a person at a dialog, which this host cannot show: -Q lists them as\n"
+    "unavailable and leaves them out of the exit status; named in a list they run and come back\n"
     "\"not run\". Ctrl-C asks the running test to stop; a second Ctrl-C quits at once.\n"
     "\n"
     "Exit status:\n"
-    "  0  every chosen test passed (warnings included)\n"
+    "  0  every test that counts passed (warnings included)\n"
     "  1  at least one test failed\n"
     "  2  the command line could not be understood (unknown option, module or test name)\n"
-    "  3  no test failed, but at least one did not run or was aborted\n"
-    "  4  error: the module could not be loaded or used, or a test reported an internal error\n";
+    "  3  no test failed, but at least one did not run or was aborted, or no test counts\n"
+    "  4  error: the module could not be loaded or used, a test reported an internal error, or\n"
+    "     the report could not be written\n";
 
 std::atomic<bool> g_interrupted{false};
 std::atomic<std::atomic<bool>*> g_runningCancelFlag{nullptr};
@@ -139,14 +149,8 @@ struct ChosenTest {
     ObjectId identifier{0, 0, 0};
     CommandNameEntry names;
     Test* test = nullptr;
-};
-
-struct TestReport {
-    ChosenTest chosen;
-    std::string nameKey;
-    uint32_t result = NotRun;
-    RunRecord record;
-    std::string note;
+    // Named in a list rather than only chosen with the whole diagnostic.
+    bool named = false;
 };
 
 // The module's objects the host works with, looked up once after loading.
@@ -154,6 +158,8 @@ struct ModuleView {
     ModuleInterface* module = nullptr;
     Resource* resource = nullptr;
     Diagnostic* diagnostic = nullptr;
+    std::string path;
+    std::string version;
 };
 
 // Whether this machine lets a test watch the keyboard and the pointer at all: an X display, or
@@ -268,14 +274,27 @@ int PrintList(const ModuleView& view, const std::string& version, bool json)
     return kExitPassed;
 }
 
-QJsonArray PropertiesJson(const PropertyList& properties)
+// The module gives USB ids in decimal; lsusb and most tools show them in hex.
+std::optional<std::string> HexOfId(const KeyboardDevice& keyboard, const std::string& key)
+{
+    const std::optional<uint16_t> id = key == "USB_KEYBOARD_VENDOR_ID" ? keyboard.vendorId
+        : key == "USB_KEYBOARD_PRODUCT_ID"                             ? keyboard.productId
+                                                                       : std::nullopt;
+    return id ? std::optional<std::string>(HexId(*id)) : std::nullopt;
+}
+
+QJsonArray PropertiesJson(const PropertyList& properties, const KeyboardDevice* keyboard = nullptr)
 {
     QJsonArray array;
     for (const auto& [key, value] : properties) {
-        array.append(QJsonObject{{"key", QString::fromStdString(key)},
-                                 {"label", QString::fromStdString(Translated(key))},
-                                 {"value", QString::fromStdString(value)},
-                                 {"text", QString::fromStdString(Translated(value))}});
+        QJsonObject property{{"key", QString::fromStdString(key)},
+                             {"label", QString::fromStdString(Translated(key))},
+                             {"value", QString::fromStdString(value)},
+                             {"text", QString::fromStdString(Translated(value))}};
+        if (const std::optional<std::string> hex = keyboard != nullptr ? HexOfId(*keyboard, key) : std::nullopt) {
+            property["hex"] = QString::fromStdString(*hex);
+        }
+        array.append(property);
     }
     return array;
 }
@@ -290,6 +309,8 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
     const DriverServiceState service = DescribeDriverService(workDirectory);
     const Ps2KeyboardPresence ps2Keyboard = DescribePs2Keyboard();
     const std::vector<std::string> systemEventProblems = SystemEventMonitor().Problems();
+    const std::vector<corvo::platform::UsbKeyboardPort> ports =
+        corvo::platform::CreateMachineInventory()->UsbKeyboards();
 
     if (json) {
         QJsonArray components;
@@ -299,10 +320,16 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
                 continue;
             }
             const ComponentSummary summary = component->GetSummary();
+            const std::vector<DeviceEntry> entries = component->GetDevices();
+            const std::vector<KeyboardDevice> keyboards = DescribeKeyboards(entries, ports);
             QJsonArray devices;
-            for (const DeviceEntry& device : component->GetDevices()) {
-                devices.append(QJsonObject{{"name", QString::fromStdString(device.name)},
-                                           {"properties", PropertiesJson(device.properties)}});
+            for (std::size_t position = 0; position < entries.size(); ++position) {
+                const KeyboardDevice& keyboard = keyboards[position];
+                devices.append(QJsonObject{
+                    {"name", QString::fromStdString(entries[position].name)},
+                    {"properties", PropertiesJson(entries[position].properties, &keyboard)},
+                    {"connection", keyboard.port ? QJsonValue(QString::fromStdString(PortSummary(*keyboard.port)))
+                                               : QJsonValue()}});
             }
             components.append(QJsonObject{{"id", QString::fromStdString(component->GetId())},
                                           {"typeName", QString::fromStdString(summary.typeName)},
@@ -323,33 +350,35 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
         return kExitPassed;
     }
 
+    constexpr char kConnectionLabel[] = "Connection";
     for (uint32_t index = 0; index < manager->GetComponentCount(); ++index) {
         SystemComponent* component = manager->GetComponent(index);
         if (component == nullptr) {
             continue;
         }
         const std::vector<DeviceEntry> devices = component->GetDevices();
+        const std::vector<KeyboardDevice> keyboards = DescribeKeyboards(devices, ports);
         std::printf("%s: %zu found\n", Translated(component->GetSummary().typeName).c_str(), devices.size());
         std::size_t width = 0;
-        for (const DeviceEntry& device : devices) {
-            for (const auto& property : device.properties) {
+        for (const KeyboardDevice& keyboard : keyboards) {
+            for (const auto& property : keyboard.properties) {
                 width = std::max(width, Translated(property.first).size());
             }
+            width = std::max(width, keyboard.port ? sizeof kConnectionLabel - 1 : 0);
         }
-        for (const DeviceEntry& device : devices) {
-            std::string number;
-            for (const auto& [key, value] : device.properties) {
-                if (key == "INDEX") {
-                    number = value;
+        const auto line = [width](const std::string& label, const std::string& value) {
+            std::printf("    %s%s  %s\n", label.c_str(), std::string(width - label.size(), ' ').c_str(), value.c_str());
+        };
+        for (const KeyboardDevice& keyboard : keyboards) {
+            std::printf("\n  %s\n", keyboard.title.c_str());
+            for (const auto& [key, value] : keyboard.properties) {
+                if (key != "INDEX") {
+                    const std::optional<std::string> hex = HexOfId(keyboard, key);
+                    line(Translated(key), Translated(value) + (hex ? " (" + *hex + ")" : ""));
                 }
             }
-            std::printf("\n  %s %s\n", Translated(device.name).c_str(), number.c_str());
-            for (const auto& [key, value] : device.properties) {
-                if (key != "INDEX") {
-                    const std::string label = Translated(key);
-                    std::printf("    %s%s  %s\n", label.c_str(), std::string(width - label.size(), ' ').c_str(),
-                                Translated(value).c_str());
-                }
+            if (keyboard.port) {
+                line(kConnectionLabel, PortSummary(*keyboard.port));
             }
         }
     }
@@ -373,15 +402,16 @@ std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, 
     const ObjectId diagnosticId = view.diagnostic->GetIdentifier();
     const std::vector<TestNames> knownTests = CollectTestNames(resource, *view.diagnostic);
 
-    auto add = [&](const ObjectId& identifier) {
-        for (const ChosenTest& existing : chosen) {
+    auto add = [&](const ObjectId& identifier, bool named) {
+        for (ChosenTest& existing : chosen) {
             if (existing.identifier == identifier) {
+                existing.named = existing.named || named;
                 return;
             }
         }
         const CommandNameEntry* names = FindNames(testNames, identifier);
         chosen.push_back(ChosenTest{identifier, names != nullptr ? *names : CommandNameEntry{},
-                                    view.diagnostic->FindTest(identifier)});
+                                    view.diagnostic->FindTest(identifier), named});
     };
 
     for (const SelectorOption& selector : commandLine.selectors) {
@@ -398,7 +428,7 @@ std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, 
         if (!selector.list) {
             for (uint32_t index = 0; index < view.diagnostic->GetTestCount(); ++index) {
                 if (Test* test = view.diagnostic->GetTest(index)) {
-                    add(test->GetIdentifier());
+                    add(test->GetIdentifier(), false);
                 }
             }
             continue;
@@ -409,43 +439,107 @@ std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, 
             return error;
         }
         for (const ObjectId& identifier : identifiers) {
-            add(identifier);
+            add(identifier, true);
         }
     }
     return {};
 }
 
-QJsonObject TestReportJson(Resource& resource, const TestReport& report)
+constexpr char kNeedsDialog[] = "interactive test: needs a person at a dialog, which this host cannot show";
+
+ReportTest DescribeTest(Resource& resource, const ChosenTest& chosen)
 {
-    QJsonObject object = TestDescriptionJson(resource, report.chosen.identifier, &report.chosen.names);
-    object["result"] = static_cast<int>(report.result);
-    object["status"] = QString::fromStdString(ResultName(report.result));
-    if (!report.note.empty()) {
-        object["note"] = QString::fromStdString(report.note);
-    }
-    QJsonArray messages;
-    for (const ReceivedMessage& message : report.record.messages) {
-        messages.append(QJsonObject{{"key", QString::fromStdString(message.text)},
-                                    {"text", QString::fromStdString(Translated(message.text))},
-                                    {"kind", static_cast<int>(message.kind)},
-                                    {"kindName", QString::fromStdString(MessageKindName(message.kind))}});
-    }
-    object["messages"] = messages;
-    QJsonArray progress;
-    for (const ReceivedProgress& step : report.record.progress) {
-        QJsonObject entry{{"percent", static_cast<int>(step.percent)}};
-        if (!step.text.empty()) {
-            entry["key"] = QString::fromStdString(step.text);
-            entry["text"] = QString::fromStdString(Translated(step.text));
-        }
-        progress.append(entry);
-    }
-    object["progress"] = progress;
-    return object;
+    ReportTest test;
+    test.id = chosen.identifier.ToString();
+    test.nameKey = NameKeyOf(resource, chosen.identifier);
+    test.name = Translated(test.nameKey);
+    test.shortName = chosen.names.shortName;
+    test.longName = chosen.names.longName;
+    test.interactive = chosen.test != nullptr && chosen.test->IsInteractive();
+    test.named = chosen.named;
+    // This host answers no dialog: an interactive test cannot run here, and when it was not asked
+    // for by name it stays out of the exit status, so that -Q can pass.
+    test.available = !test.interactive;
+    test.counted = test.available || test.named;
+    return test;
 }
 
-int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::string& version,
-             const std::string& workDirectory)
+// Runs one test on a worker thread and records what it reports; the console shows it unless
+// the report goes to standard output.
+void RunOne(ReportTest& report, const ChosenTest& chosen, SystemComponent* device,
+            const std::vector<KeyboardDevice>& keyboards, SystemEventMonitor& systemEvents, ConsoleReport* console,
+            const std::string& workDirectory)
+{
+    if (g_interrupted.load()) {
+        report.reason = "not started: cancelled by the user";
+        return;
+    }
+    if (chosen.test == nullptr) {
+        report.reason = "this build of the module does not contain this test";
+        return;
+    }
+    MessageAttribution attribution(report.nameKey, keyboards);
+    HostExecution::Callbacks callbacks;
+    // Called on the worker thread; the report is read only after the run has ended.
+    callbacks.onMessage = [&](const ReceivedMessage& message) {
+        const std::optional<std::size_t> keyboard = attribution.Message(message.kind);
+        report.AddMessage(message.text, Translated(message.text), message.kind, keyboard);
+        if (console != nullptr) {
+            console->Message(Translated(message.text), message.kind,
+                             keyboard ? KeyboardLabel(keyboards[*keyboard]) : "");
+        }
+    };
+    callbacks.onProgress = [&](const ReceivedProgress& progress) {
+        attribution.Progress(progress.percent);
+        report.AddProgress(progress.percent, progress.text, Translated(progress.text));
+        if (console != nullptr) {
+            console->Progress(progress.percent, Translated(progress.text));
+        }
+    };
+    // Only reached if a test asks although input requests are refused: notices are shown,
+    // dialogs get no verdict.
+    callbacks.onInputRequest = [console](InputRequest& request) {
+        if (request.requestType == ShowNotice && console != nullptr) {
+            console->Note(Translated(request.title) + ": " + Translated(request.message));
+        }
+        request.answer = 0;
+    };
+    HostExecution execution(device, false, callbacks);
+    const SystemEventMonitor::Watch watch(systemEvents, execution);
+    report.started = true;
+    report.startedAt = ReportTime::Now();
+    g_runningCancelFlag.store(&execution.CancelFlag());
+    const RunOutcome outcome = RunOnWorkerThread(*chosen.test, execution, [console] {
+        if (console != nullptr) {
+            console->Tick();
+        }
+    });
+    g_runningCancelFlag.store(nullptr);
+    report.durationSeconds = ReportTime::Now().SecondsSince(report.startedAt);
+    report.result = outcome.result;
+    report.systemEvents = watch.Seen();
+    if (!outcome.exception.empty()) {
+        report.reason = "the test stopped with an exception: " + outcome.exception;
+    } else if (report.result == NotRun && report.interactive) {
+        report.reason = kNeedsDialog;
+    } else if (report.result == NotRun) {
+        report.reason = Ps2NotRunReason(workDirectory);
+    }
+    if (!report.systemEvents.empty()) {
+        const std::string happened = (report.systemEvents.size() == 1 ? "system event: " : "system events: ")
+            + Joined(report.systemEvents, "; ");
+        report.reason = report.reason.empty() ? happened : report.reason + "; " + happened;
+    }
+}
+
+// Opened before the tests run, so that a report that cannot be written costs no test run.
+struct ReportFile {
+    std::string path;
+    std::unique_ptr<QFile> file;
+};
+
+int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::string& workDirectory,
+             ReportFile& reportFile)
 {
     std::vector<ChosenTest> chosen;
     if (const std::string error = ChooseTests(commandLine, view, chosen); !error.empty()) {
@@ -453,13 +547,25 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     }
 
     const bool json = commandLine.json;
-    ConsoleReport console(stdout, !json && isatty(STDOUT_FILENO) != 0 && std::getenv("TERM") != nullptr
-                                      && std::strcmp(std::getenv("TERM"), "dumb") != 0);
+    ConsoleReport terminal(stdout, !json && isatty(STDOUT_FILENO) != 0 && std::getenv("TERM") != nullptr
+                                       && std::strcmp(std::getenv("TERM"), "dumb") != 0);
+    ConsoleReport* console = json ? nullptr : &terminal;
     Resource& resource = *view.resource;
+    const ObjectId diagnosticId = view.diagnostic->GetIdentifier();
+
+    RunReport report;
+    report.startedAt = ReportTime::Now();
+    report.hostName = kProgram;
+    report.hostVersion = PROJECT_VERSION_TEXT;
+    report.moduleName = resource.GetModuleName();
+    report.moduleVersion = view.version;
+    report.modulePath = view.path;
+    report.diagnosticId = diagnosticId.ToString();
+    report.diagnosticNameKey = resource.GetDiagnosticName(diagnosticId);
+    report.diagnosticName = Translated(report.diagnosticNameKey);
 
     if (chosen.empty() && !json) {
-        std::printf("%s: the diagnostic has no tests in this build of the module.\n",
-                    Translated(resource.GetDiagnosticName(view.diagnostic->GetIdentifier())).c_str());
+        std::printf("%s: the diagnostic has no tests in this build of the module.\n", report.diagnosticName.c_str());
     }
 
     SystemComponent* device = nullptr;
@@ -467,120 +573,96 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
         manager->DetectComponents();
         device = manager->GetComponent(0);
     }
+    const std::unique_ptr<corvo::platform::MachineInventory> inventory = corvo::platform::CreateMachineInventory();
+    report.machine = inventory->Identity();
+    report.keyboards = DescribeKeyboards(device != nullptr ? device->GetDevices() : std::vector<DeviceEntry>(),
+                                         inventory->UsbKeyboards());
+    report.ps2Keyboard = DescribePs2Keyboard();
+    report.driverService = DescribeDriverService(workDirectory);
 
     InstallInterruptHandler();
-    std::vector<std::string> notes;
     if (!chosen.empty() && !InputStateReadable()) {
-        notes.push_back("no X display and no readable input device here: the tests cannot see a person "
-                        "touching the keyboard or the pointer, so user intervention goes undetected");
+        report.notes.push_back("no X display and no readable input device here: the tests cannot see a person "
+                               "touching the keyboard or the pointer, so user intervention goes undetected");
     }
     // Watched from before the first test to after the last; each run sees what happens during it.
     std::unique_ptr<SystemEventMonitor> systemEvents;
     if (!chosen.empty()) {
         systemEvents = std::make_unique<SystemEventMonitor>();
-        const std::vector<std::string> problems = systemEvents->Problems();
-        notes.insert(notes.end(), problems.begin(), problems.end());
+        report.systemEventProblems = systemEvents->Problems();
+        report.notes.insert(report.notes.end(), report.systemEventProblems.begin(), report.systemEventProblems.end());
     }
-    for (const std::string& note : json ? std::vector<std::string>() : notes) {
+    for (const std::string& note : console != nullptr ? report.notes : std::vector<std::string>()) {
         std::printf("note: %s\n", note.c_str());
     }
-    std::vector<TestReport> reports;
-    for (std::size_t position = 0; position < chosen.size(); ++position) {
-        TestReport report;
-        report.chosen = chosen[position];
-        report.nameKey = NameKeyOf(resource, report.chosen.identifier);
-        const std::string title = Translated(report.nameKey);
-        if (!json) {
-            console.BeginTest(position + 1, chosen.size(), title);
-        }
 
-        if (g_interrupted.load()) {
-            report.result = NotRun;
-            report.note = "not started: cancelled by the user";
-        } else if (report.chosen.test == nullptr) {
-            report.result = NotRun;
-            report.note = "this build of the module does not contain this test";
+    std::vector<ReportTest> unavailable;
+    std::vector<std::pair<ReportTest, const ChosenTest*>> runnable;
+    for (const ChosenTest& test : chosen) {
+        ReportTest described = DescribeTest(resource, test);
+        if (!described.available && !described.named) {
+            described.reason = kNeedsDialog;
+            unavailable.push_back(described);
         } else {
-            HostExecution::Callbacks callbacks;
-            if (!json) {
-                callbacks.onMessage = [&console](const ReceivedMessage& message) {
-                    console.Message(Translated(message.text), message.kind);
-                };
-                callbacks.onProgress = [&console](const ReceivedProgress& progress) {
-                    console.Progress(progress.percent, Translated(progress.text));
-                };
-            }
-            // Only reached if a test asks although input requests are refused: notices are
-            // shown, dialogs get no verdict.
-            callbacks.onInputRequest = [&console, json](InputRequest& request) {
-                if (request.requestType == ShowNotice && !json) {
-                    console.Note(Translated(request.title) + ": " + Translated(request.message));
-                }
-                request.answer = 0;
-            };
-            HostExecution execution(device, false, callbacks);
-            const SystemEventMonitor::Watch watch(*systemEvents, execution);
-            g_runningCancelFlag.store(&execution.CancelFlag());
-            const RunOutcome outcome = RunOnWorkerThread(*report.chosen.test, execution);
-            g_runningCancelFlag.store(nullptr);
-            report.result = outcome.result;
-            report.record = execution.Record();
-            const std::vector<std::string> events = watch.Seen();
-            if (!outcome.exception.empty()) {
-                report.note = "the test stopped with an exception: " + outcome.exception;
-            } else if (report.result == NotRun && report.chosen.test->IsInteractive()) {
-                report.note = "interactive test: needs a person at a dialog, which this host cannot show";
-            } else if (report.result == NotRun) {
-                report.note = Ps2NotRunReason(workDirectory);
-            }
-            if (!events.empty()) {
-                const std::string happened =
-                    (events.size() == 1 ? "system event: " : "system events: ") + Joined(events, "; ");
-                report.note = report.note.empty() ? happened : report.note + "; " + happened;
-            }
+            runnable.emplace_back(described, &test);
         }
-        if (!json) {
-            if (!report.note.empty()) {
-                console.Note(report.note);
-            }
-            console.EndTest(title, report.result);
+    }
+    for (std::size_t position = 0; position < runnable.size(); ++position) {
+        auto& [test, source] = runnable[position];
+        if (console != nullptr) {
+            console->BeginTest(position + 1, runnable.size(), test.name);
         }
-        reports.push_back(report);
+        RunOne(test, *source, device, report.keyboards, *systemEvents, console, workDirectory);
+        if (console != nullptr) {
+            if (!test.reason.empty()) {
+                console->Note(test.reason);
+            }
+            console->EndTest(test.name, test.result);
+        }
+        report.tests.push_back(test);
+    }
+    for (const ReportTest& test : unavailable) {
+        if (console != nullptr) {
+            console->Line(test.name + ": unavailable on the command line (" + test.reason + ")");
+        }
+        report.tests.push_back(test);
     }
 
-    std::vector<uint32_t> results;
-    for (const TestReport& report : reports) {
-        results.push_back(report.result);
+    std::vector<uint32_t> counted;
+    std::map<std::string, int> counts;
+    for (const ReportTest& test : report.tests) {
+        if (test.counted) {
+            counted.push_back(test.result);
+        }
+        ++counts[test.available || test.named ? ResultName(test.result) : "unavailable on the command line"];
     }
-    const int status = chosen.empty() ? kExitNotRun : ExitStatusFor(results);
+    // Nothing that counts ran: "passed" would claim what nobody checked.
+    report.exitStatus = counted.empty() ? kExitNotRun : ExitStatusFor(counted);
+    report.cancelled = g_interrupted.load();
+    report.durationSeconds = ReportTime::Now().SecondsSince(report.startedAt);
 
-    if (json) {
-        QJsonArray tests;
-        for (const TestReport& report : reports) {
-            tests.append(TestReportJson(resource, report));
-        }
-        const ObjectId diagnosticId = view.diagnostic->GetIdentifier();
-        QJsonObject root{{"module", QString::fromStdString(resource.GetModuleName())},
-                         {"version", QString::fromStdString(version)},
-                         {"diagnostic", QString::fromStdString(diagnosticId.ToString())},
-                         {"diagnosticName", QString::fromStdString(Translated(resource.GetDiagnosticName(diagnosticId)))},
-                         {"tests", tests},
-                         {"cancelled", g_interrupted.load()},
-                         {"notes", QJsonArray::fromStringList(StringList(notes))},
-                         {"exitStatus", status}};
-        std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
-    } else if (!reports.empty()) {
-        std::map<std::string, int> counts;
-        for (uint32_t result : results) {
-            ++counts[ResultName(result)];
-        }
+    if (console != nullptr && !report.tests.empty()) {
         std::string summary;
         for (const auto& [name, count] : counts) {
             summary += (summary.empty() ? "" : ", ") + std::to_string(count) + " " + name;
         }
         std::printf("Summary: %s\n", summary.c_str());
     }
-    return status;
+    if (json) {
+        std::fputs(ReportJson(report).c_str(), stdout);
+    }
+    if (reportFile.file) {
+        const bool html = QString::fromStdString(reportFile.path).endsWith(".html", Qt::CaseInsensitive);
+        const std::string document = html ? ReportHtml(report) : ReportJson(report);
+        if (reportFile.file->write(document.data(), static_cast<qint64>(document.size()))
+                != static_cast<qint64>(document.size())
+            || !reportFile.file->flush()) {
+            return Fail("cannot write the report to " + reportFile.path + ": "
+                        + reportFile.file->errorString().toStdString());
+        }
+        reportFile.file->close();
+    }
+    return report.exitStatus;
 }
 
 std::string AbsolutePath(const std::string& path)
@@ -636,6 +718,18 @@ int main(int argc, char** argv)
         return kExitPassed;
     }
 
+    // Named from where the user stands, opened before the working folder changes and before any
+    // test runs: a report that cannot be written is an error, not an hour's run lost.
+    ReportFile reportFile;
+    if (commandLine.reportPath && !commandLine.help && !commandLine.list && !commandLine.devices) {
+        reportFile.path = AbsolutePath(*commandLine.reportPath);
+        reportFile.file = std::make_unique<QFile>(QString::fromStdString(reportFile.path));
+        if (!reportFile.file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            return Fail("cannot write the report to " + reportFile.path + ": "
+                        + reportFile.file->errorString().toStdString());
+        }
+    }
+
     // The module looks for config.ini and its driver service in the current directory.
     if (chdir(workDirectory.c_str()) != 0) {
         return Fail("cannot use working folder " + workDirectory + ": " + std::strerror(errno));
@@ -647,6 +741,8 @@ int main(int argc, char** argv)
     view.diagnostic = view.module != nullptr && view.module->GetDiagnosticCount() > 0
         ? view.module->GetDiagnostic(0)
         : nullptr;
+    view.path = modulePath;
+    view.version = version;
     if (view.resource == nullptr || view.diagnostic == nullptr) {
         return Fail("the module " + modulePath + " offers no diagnostic");
     }
@@ -661,5 +757,5 @@ int main(int argc, char** argv)
     if (commandLine.devices) {
         return PrintDevices(view, workDirectory, commandLine.json);
     }
-    return RunTests(commandLine, view, version, workDirectory);
+    return RunTests(commandLine, view, workDirectory, reportFile);
 }

@@ -4,6 +4,7 @@
 // plug-in runs in umockdev machines whose kernel forbids port access in one way each.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,6 +50,33 @@ QStringList InMachine(const Machine& machine, const QString& workFolder, const Q
                                  QString(machine.setUp) + "exec \"$0\" \"$@\"", CLI_PATH} + hostArguments;
 }
 
+// Each run's report, checked against the schema when the test ends; check-report.py says where not.
+class Reports {
+public:
+    QString Next()
+    {
+        m_files << m_folder.filePath(QString::number(m_files.size()) + ".json");
+        return m_files.last();
+    }
+    void Keep(const QByteArray& json)
+    {
+        QFile file(Next());
+        file.open(QIODevice::WriteOnly);
+        file.write(json);
+    }
+    std::string Problems() const
+    {
+        QProcess check;
+        check.start("python3", QStringList{CHECK_REPORT} + m_files);
+        check.waitForFinished(60000);
+        return check.exitCode() == 0 && !m_files.isEmpty() ? "" : check.readAllStandardOutput().toStdString();
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QStringList m_files;
+};
+
 const char kNotIdentified[] =
     "THIS_TEST_CANNOT_BE_PERFORMED_BECAUSE_THE_DEVICE_COULD_NOT_BE_IDENTIFIED_OR_HAS_BEEN_DISCONNECTED";
 
@@ -56,6 +84,7 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
 {
     // The simulated machine has no keyboard input device, so the repeat setting cannot be restored.
     const Machine realMachine{nullptr, "", false};
+    Reports reports;
     const struct {
         const char* scenario; // empty: no driver service in the working folder; "port-io": the real one
         bool othersCanWrite;  // the plug-in, which a root process then refuses to load
@@ -112,13 +141,14 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         process.start(command.first(), command.mid(1));
         ASSERT_TRUE(process.waitForFinished(120000));
         const QByteArray out = process.readAllStandardOutput();
+        reports.Keep(out);
         const QJsonArray tests = QJsonDocument::fromJson(out).object()["tests"].toArray();
         ASSERT_EQ(tests.size(), 1) << out.toStdString() << process.readAllStandardError().toStdString();
         const QJsonObject test = tests[0].toObject();
         EXPECT_EQ(test["result"].toInt(), row.result) << out.toStdString() << process.readAllStandardError().toStdString();
         EXPECT_EQ(process.exitCode(), row.exitStatus);
         EXPECT_TRUE(out.contains(QByteArray("\"key\": \"") + row.message + '"')) << row.message << out.toStdString();
-        EXPECT_TRUE(test["note"].toString().contains(QLatin1String(row.note))) << out.toStdString();
+        EXPECT_TRUE(test["reason"].toString().contains(QLatin1String(row.note))) << out.toStdString();
         if (std::string(row.scenario) == "port-io") {
             // The device list says the same before any test is run.
             const QStringList devices = InMachine(row.machine, work.path(), {"-Mkeyboard", "--devices", "--json", "--workdir=" + work.path()});
@@ -130,6 +160,60 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
             EXPECT_TRUE(service["problem"].toString().startsWith(reason)) << service["problem"].toString().toStdString();
         }
     }
+    EXPECT_EQ(reports.Problems(), "");
+}
+
+// The simulated laptop of scripts/demo (a good PS/2 keyboard and a USB one), with the fake
+// platform library's virtual clock: what counts toward the exit status, and the report.
+TEST(CliPs2Test, QuickRunCountsEveryTestThisHostCanRunAndTheTestsNamed)
+{
+    QTemporaryDir work;
+    Reports reports;
+    ASSERT_TRUE(QFile::copy(SIMULATOR_PLUGIN, work.filePath("HalvikDiagnosticsDriverService.so")));
+    ASSERT_TRUE(QFile::copy(FIXTURES_FOLDER "/i8042-good-keyboard/i8042-scenario", work.filePath("i8042-scenario")));
+    const struct {
+        QStringList selectors;
+        int exitStatus;
+        const char* tests; // id, and whether it counts
+    } rows[] = {
+        {{"-Q"}, 0, "10.1.1+ 10.1.2+ 10.1.3- 10.1.4-"},
+        {{"--quick"}, 0, "10.1.1+ 10.1.2+ 10.1.3- 10.1.4-"},
+        {{"-Qp,u"}, 0, "10.1.1+ 10.1.2+"},
+        {{"-Qk"}, 3, "10.1.3+"},
+        {{"--quick=adv"}, 3, "10.1.4+"},
+        {{"-Q", "-Qkeycode"}, 3, "10.1.1+ 10.1.2+ 10.1.3+ 10.1.4-"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.selectors.join(' ').toStdString());
+        const QString report = reports.Next();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_LIBRARY_PATH", FAKE_HWKIT_FOLDER);
+        environment.insert("HALVIK_FAKE_HWKIT_FLAGS", "13=1");
+        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        process.setProcessEnvironment(environment);
+        process.start("umockdev-run", QStringList{"-d", FIXTURES_FOLDER "/usb-boot-keyboard/usb-boot-keyboard.umockdev",
+                                                  "-d", DMI_TESTBED, "--", CLI_PATH, "-Mkeyboard",
+                                                  "--workdir=" + work.path(), "--report=" + report} + row.selectors);
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), row.exitStatus) << process.readAllStandardOutput().toStdString();
+        QFile file(report);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        QStringList tests;
+        for (const QJsonValue& test : root["tests"].toArray()) {
+            tests << test["id"].toString() + (test["counted"].toBool() ? "+" : "-");
+        }
+        EXPECT_EQ(tests.join(' ').toStdString(), row.tests);
+        EXPECT_EQ(root["exitStatus"].toInt(), row.exitStatus);
+        // The firmware's names as DMI gives them, without the blanks it pads them with.
+        const QJsonObject machine = root["machine"].toObject();
+        EXPECT_EQ(QStringList({machine["vendor"].toString(), machine["product"].toString(),
+                               machine["productVersion"].toString(), machine["boardVendor"].toString(),
+                               machine["boardName"].toString()}),
+                  QStringList({"Kestrel Computers", "Tern 14 Laptop", "Rev. B", "Kestrel Computers", "TRN14-MB"}));
+    }
+    EXPECT_EQ(reports.Problems(), "");
 }
 
 } // namespace

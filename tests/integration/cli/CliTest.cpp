@@ -43,7 +43,8 @@ TEST(CliTest, EachCommandLineGetsItsAnswerAndExitStatus)
 {
     // Arguments, exit status, and what standard output (status 0) or standard error says.
     const std::vector<std::tuple<QStringList, int, std::vector<const char*>>> rows = {
-        {{"-h"}, 0, {"-M<module>", "--quick", "--list", "--devices", "--json", "--workdir=", "--module-path="}},
+        {{"-h"}, 0,
+         {"-M<module>", "--quick", "--list", "--devices", "--json", "--report=", "--workdir=", "--module-path="}},
         {{"--version"}, 0, {"HalvikDiagnosticsCLI 4.42.0.92\nmodule ", "libkeyboard.so 4.42.0.92\n"}},
         {{"--module=keyboard", "--list"}, 0, {"Module KEYBOARD (KB), version 4.42.0.92\n\nDiagnostic 10.1.0: "
                                               "Quick Keyboard Tests  [-Q, --quick]\n  Checks the keyboards of this"}},
@@ -59,7 +60,10 @@ TEST(CliTest, EachCommandLineGetsItsAnswerAndExitStatus)
         {{"--module-path=/nonexistent/libkeyboard.so", "-Q"}, 4, {"cannot load module /nonexistent/libkeyboard.so"}},
         // A real shared library that is not a module: the platform library.
         {{"--module-path=" NOT_A_MODULE_PATH, "--list"}, 4, {"does not export GetModuleInterfaceInstance"}},
-        {{"-Mkeyboard", "--workdir=/nonexistent/folder", "-Q"}, 4, {"cannot use working folder /nonexistent/folder"}}};
+        {{"-Mkeyboard", "--workdir=/nonexistent/folder", "-Q"}, 4, {"cannot use working folder /nonexistent/folder"}},
+        {{"-Mkeyboard", "-Qu", "--report=/nonexistent/folder/report.json"}, 4,
+         {"cannot write the report to /nonexistent/folder/report.json: No such file or directory"}},
+        {{"-Mkeyboard", "-Q", "--report="}, 2, {"option --report needs a value"}}};
     for (const auto& [arguments, exitCode, parts] : rows) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CliRun run = RunCli(arguments);
@@ -132,6 +136,15 @@ TEST(CliTest, ChosenTestsRunOnceInTheOrderGivenAndATestThatDidNotRunSaysWhy)
                                           " is writable by group or others")) << refused.out;
 }
 
+// Each report the host writes holds to docs/report-schema.json; check-report.py says where not.
+std::string ReportProblems(const QStringList& files)
+{
+    QProcess check;
+    check.start(QStringLiteral("python3"), QStringList{CHECK_REPORT} + files);
+    check.waitForFinished(60000);
+    return check.exitCode() == 0 ? "" : (check.readAllStandardOutput() + check.readAllStandardError()).toStdString();
+}
+
 TEST(CliTest, JsonListingAndReport)
 {
     const QJsonObject listing =
@@ -142,8 +155,14 @@ TEST(CliTest, JsonListingAndReport)
                            diagnostic["longName"].toString(), QString::number(diagnostic["tests"].toArray().size())}),
               QStringList({"KEYBOARD", "4.42.0.92", "10.1.0", "QUICK_KEYBOARD", "Q", "quick", "4"}));
 
-    // Every test once, however often the whole diagnostic is chosen.
-    const CliRun run = RunCli({"-Mkeyboard", "-Q", "--quick", "--json"});
+    // Every test once, however often the whole diagnostic is chosen; the report also goes to a
+    // page with the same facts.
+    QTemporaryDir folder;
+    const CliRun run = RunCli({"-Mkeyboard", "-Q", "--quick", "--json", "--report=" + folder.filePath("report.html")});
+    QFile jsonFile(folder.filePath("report.json"));
+    ASSERT_TRUE(jsonFile.open(QIODevice::WriteOnly) && jsonFile.write(run.out.data(), run.out.size()) > 0);
+    jsonFile.close();
+    EXPECT_EQ(ReportProblems({jsonFile.fileName()}), "");
     const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     EXPECT_EQ(root["exitStatus"].toInt(), run.exitCode) << run.out;
     QString chosen;
@@ -151,13 +170,37 @@ TEST(CliTest, JsonListingAndReport)
         chosen += test["id"].toString() + " " + test["shortName"].toString() + " ";
     }
     EXPECT_EQ(chosen, "10.1.1 p 10.1.2 u 10.1.3 k 10.1.4 a ");
-    // The keycode test needs a person at a dialog, which this host cannot show.
+    // The keycode test needs a person at a dialog, which this host cannot show: left out, and of
+    // the exit status too.
     const QJsonObject keycode = root["tests"].toArray().at(2).toObject();
-    EXPECT_EQ(keycode["status"].toString() + " " + QString::number(keycode["result"].toInt()), "not run 3");
-    // Where no USB keyboard can be identified the test aborts, and says why as information.
+    EXPECT_EQ(QJsonDocument(QJsonObject{{"available", keycode["available"]}, {"counted", keycode["counted"]},
+                                        {"started", keycode["started"]}, {"result", keycode["result"]}})
+                  .toJson(QJsonDocument::Compact),
+              R"({"available":false,"counted":false,"result":3,"started":false})");
+    // Where no USB keyboard can be identified the test aborts, and says why as information, about
+    // no keyboard in particular.
     const QJsonObject usb = root["tests"].toArray().at(1).toObject();
     for (const QJsonValue& message : usb["messages"].toArray()) {
-        EXPECT_TRUE(usb["status"].toString() != "aborted" || message["kindName"].toString() == "info") << run.out;
+        EXPECT_TRUE(usb["resultName"].toString() != "aborted"
+                    || (message["kindName"].toString() == "info" && message["keyboard"].isNull())) << run.out;
+    }
+
+    QFile page(folder.filePath("report.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QStringList facts{root["machine"]["kernelRelease"].toString(), root["driverService"]["path"].toString(),
+                      root["startedAt"].toString()};
+    for (const QJsonValue& test : root["tests"].toArray()) {
+        facts << test["name"].toString() << test["resultName"].toString() << test["reason"].toString();
+        for (const QJsonValue& message : test["messages"].toArray()) {
+            facts << message["text"].toString();
+        }
+    }
+    for (const QJsonValue& keyboard : root["keyboards"].toArray()) {
+        facts << keyboard["label"].toString();
+    }
+    for (const QString& fact : facts) {
+        EXPECT_TRUE(html.contains(fact.toHtmlEscaped())) << fact.toStdString();
     }
 }
 

@@ -1,14 +1,19 @@
 // The hosts' own logic: identifiers, matching of test names, exit status, result names, the console
-// progress bar, and the translation of composed message texts. The argument grammars are checked
-// through the programs themselves.
+// progress, which keyboard a message is about, and the translation of composed message texts. The
+// argument grammars are checked through the programs themselves.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <tuple>
 
 #include "ConsoleReport.h"
+#include "MessageAttribution.h"
 #include "MessageTranslator.h"
 #include "TestOutcome.h"
 #include "TestSelection.h"
@@ -97,6 +102,111 @@ TEST(HostsTest, NamesAndProgressBar)
     const auto bar = [](uint8_t percent) { return cli::ConsoleReport::Bar(percent, 10); };
     EXPECT_EQ(bar(0) + bar(35) + bar(100) + bar(250),
               "[----------]   0%[###-------]  35%[##########] 100%[##########] 100%");
+}
+
+// What a log or a terminal shows of a run, by the second: progress never goes back, each line says
+// how long the test has run, and a long silent step still shows that the test is alive.
+TEST(HostsTest, ProgressShowsElapsedTimeNeverGoesBackAndKeepsShowingLife)
+{
+    // "p50 @3": progress 50 at second 3; "p100:why": with a text; "t": a tick of the waiting thread.
+    const struct {
+        const char* name;
+        bool bar;
+        const char* steps;
+        std::string output;
+    } rows[] = {
+        {"the PS/2 test's 100 with a warning, then 75", false, "p0 @2 p25 @3 p50 p100:why p75 @4 p100",
+         "  progress 0% (0:00)\n  progress 25% (0:02)\n  progress 50% (0:03)\n  progress 100% (0:03): why\n"},
+        {"a text at an unchanged percentage", false, "p50 @1 p50:why p50", "  progress 50% (0:00)\n"
+                                                                          "  progress 50% (0:01): why\n"},
+        {"a keyboard that never answers", false, "p25 t @29 t @30 t @31 t @60 t @3725 t",
+         "  progress 25% (0:00)\n  progress 25% (0:30)\n  progress 25% (1:00)\n  progress 25% (1:02:05)\n"},
+        {"the bar each second", true, "t @0.5 t @1 t p25 @2 t p10 t",
+         "\r  " + cli::ConsoleReport::Bar(0, 30) + " 0:00\r  " + cli::ConsoleReport::Bar(0, 30) + " 0:01\r  "
+             + cli::ConsoleReport::Bar(25, 30) + " 0:01\r  " + cli::ConsoleReport::Bar(25, 30) + " 0:02\r  "
+             + cli::ConsoleReport::Bar(25, 30) + " 0:02"},
+    };
+    for (const auto& row : rows) {
+        char* buffer = nullptr;
+        std::size_t size = 0;
+        std::FILE* out = open_memstream(&buffer, &size);
+        double now = 0;
+        const auto clock = [&now] {
+            using std::chrono::steady_clock;
+            return steady_clock::time_point(
+                std::chrono::duration_cast<steady_clock::duration>(std::chrono::duration<double>(now)));
+        };
+        cli::ConsoleReport console(out, row.bar, clock);
+        console.BeginTest(1, 1, "T");
+        std::istringstream steps(row.steps);
+        for (std::string step; steps >> step;) {
+            if (step[0] == '@') {
+                now = std::stod(step.substr(1));
+            } else if (step == "t") {
+                console.Tick();
+            } else {
+                const std::size_t colon = step.find(':');
+                console.Progress(static_cast<uint8_t>(std::stoi(step.substr(1, colon - 1))),
+                                 colon == std::string::npos ? "" : step.substr(colon + 1));
+            }
+        }
+        std::fclose(out);
+        const std::string text(buffer, size);
+        std::free(buffer);
+        EXPECT_EQ(text.substr(text.find('\n') + 1), row.output) << row.name;
+    }
+}
+
+// Which keyboard a warning or a failure is about, from what the test reported before it.
+TEST(HostsTest, FindingsNameTheKeyboardTheTestWasCheckingThen)
+{
+    using Kind = KeyboardDevice::Kind;
+    // "p33": progress 33; "w", "f", "i": a warning, failure or information message, "=2" the
+    // position of its keyboard in the list, "=-" none.
+    const struct {
+        const char* name;
+        const char* test;
+        std::vector<Kind> keyboards;
+        const char* steps;
+    } rows[] = {
+        {"USB, three keyboards after a PS/2 one", "USB_KEYBOARD_TEST", {Kind::Ps2, Kind::Usb, Kind::Usb, Kind::Usb},
+         "p0 i=- p0 w=1 p33 p66 f=3 w=3 i=- p100 w=-"},
+        {"USB, the report at the start is no keyboard's", "USB_KEYBOARD_TEST", {Kind::Usb}, "p0 w=- p0 w=0"},
+        {"USB, a step it does not know", "USB_KEYBOARD_TEST", {Kind::Usb, Kind::Usb}, "p0 p0 p40 w=- p50 w=1"},
+        {"PS/2: its one keyboard throughout", "PS2_KEYBOARD_TEST", {Kind::Usb, Kind::Ps2}, "w=1 p25 p100 f=1 i=-"},
+        {"the interactive tests check no one keyboard", "KEYCODE_VERIFICATION_TEST", {Kind::Ps2}, "w=- p50 f=-"},
+    };
+    const auto keyboard = [](Kind kind) {
+        KeyboardDevice device;
+        device.kind = kind;
+        return device;
+    };
+    for (const auto& row : rows) {
+        std::vector<KeyboardDevice> keyboards;
+        for (const Kind kind : row.keyboards) {
+            keyboards.push_back(keyboard(kind));
+        }
+        MessageAttribution attribution(row.test, keyboards);
+        std::istringstream steps(row.steps);
+        std::string seen;
+        for (std::string step; steps >> step;) {
+            if (step[0] == 'p') {
+                attribution.Progress(static_cast<uint8_t>(std::stoi(step.substr(1))));
+                seen += step + " ";
+                continue;
+            }
+            const std::optional<std::size_t> about =
+                attribution.Message(step[0] == 'w' ? Warning : step[0] == 'f' ? FailureDetail : Information);
+            seen += step.substr(0, 2) + (about ? std::to_string(*about) : "-") + " ";
+        }
+        EXPECT_EQ(seen, std::string(row.steps) + " ") << row.name;
+    }
+    // With more keyboards than percentages, each report of a repeated percentage is the next keyboard.
+    MessageAttribution many("USB_KEYBOARD_TEST", std::vector<KeyboardDevice>(101, keyboard(Kind::Usb)));
+    for (uint8_t percent : {0, 0, 0}) {
+        many.Progress(percent);
+    }
+    EXPECT_EQ(many.Message(Warning), std::optional<std::size_t>(1));
 }
 
 TEST(HostsTest, TranslatorLoadsTheFirstCatalogueFoundAndTranslatesComposedTexts)
