@@ -1,4 +1,4 @@
-// The desktop host's window: the diagnostic's tests, the keyboards found, runs and their log.
+// The desktop host's window: the diagnostic's tests, the keyboards found, runs, their log and results.
 #pragma once
 
 #include <QMainWindow>
@@ -9,27 +9,32 @@
 #include <string>
 #include <vector>
 
+#include "RunReport.h"
+#include "TestRunRecord.h"
 #include "module/ObjectId.h"
 
 class ModuleInterface;
 class Diagnostic;
 class Resource;
 class SystemComponent;
+class QAction;
 class QLabel;
-class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class QTreeWidget;
 
 namespace corvo::hosts {
 class SystemEventMonitor;
+class UdevKeyboardWatch;
 }
 
 namespace corvo::hosts::gui {
 
 class DialogEventCounter;
 class InputRequestServer;
+class SessionResultsView;
 class TestRunController;
 
 struct WindowSettings {
@@ -47,9 +52,18 @@ public:
     MainWindow(ModuleInterface& module, WindowSettings settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs the tests one after the other; false (nothing started) while a run is going on or when
-    // the diagnostic holds none of them.
+    // Detects the keyboards again and runs the tests one after the other; false (nothing started)
+    // while a run is going on or when the diagnostic holds none of them.
     bool RunTests(const std::vector<ObjectId>& tests);
+    // Detects the keyboards again and lists them; while tests run, once they have ended, since
+    // detection replaces the device the running test holds.
+    void RefreshDevices();
+
+    // Every run of this session, in the order they ended.
+    const std::vector<TestRunRecord>& Results() const;
+    // The session's report as a page to print when the name ends in ".html" or ".htm", as JSON
+    // otherwise; false with the reason when it cannot be written.
+    bool SaveReport(const QString& path, QString& error);
 
     TestRunController& Runner() { return *m_runner; }
     InputRequestServer& Server() { return *m_server; }
@@ -63,18 +77,27 @@ protected:
 
 private:
     void BuildUi();
+    void BuildMenus();
+    void BuildStatusBar();
     void WatchScreens();
+    void WatchKeyboards();
     void FillTests();
     void FillDevices();
+    void SelectAutomaticTests();
+    bool IsBusy() const;
     void StartNext();
     void OnRunClicked();
-    void OnMessage(const QString& key, uint kind);
-    void OnProgress(int percent, const QString& key);
+    void OnCancelClicked();
+    void OnMessage(const QString& key, uint kind, qint64 sinceStartMs);
+    void OnProgress(int percent, const QString& key, qint64 sinceStartMs);
     void OnNotice(const QString& titleKey, const QString& messageKey);
-    void OnFinished(uint result, const QString& exception);
-    void AddResult(uint32_t result);
+    void OnFinished(uint result, const QString& exception, qint64 durationMs, const QStringList& systemEvents);
+    void AddResult(TestRunRecord record);
+    void ShowElapsed();
+    void ShowAbout();
+    void OnSaveReportClicked();
     void Log(const QString& line);
-    void UpdateButtons();
+    void UpdateActions();
 
     ModuleInterface& m_module;
     Resource* m_resource = nullptr;
@@ -84,6 +107,7 @@ private:
 
     // Outlives the runner, which the destructor deletes first: it feeds the running test.
     std::unique_ptr<SystemEventMonitor> m_systemEvents;
+    std::unique_ptr<UdevKeyboardWatch> m_keyboardWatch;
     DialogEventCounter* m_eventCounter = nullptr;
     InputRequestServer* m_server = nullptr;
     TestRunController* m_runner = nullptr;
@@ -97,12 +121,27 @@ private:
     QPushButton* m_cancelButton = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_currentTest = nullptr;
+    QLabel* m_elapsed = nullptr;
     QPlainTextEdit* m_log = nullptr;
-    QListWidget* m_results = nullptr;
+    SessionResultsView* m_results = nullptr;
     QLabel* m_dialogEvents = nullptr;
 
+    QAction* m_saveReportAction = nullptr;
+    QAction* m_runAction = nullptr;
+    QAction* m_cancelAction = nullptr;
+    QAction* m_refreshAction = nullptr;
+
+    QTimer* m_ticker = nullptr;       // the elapsed time while a test runs
+    QTimer* m_refreshDelay = nullptr; // a keyboard arrives as several devices: one refresh for all
+    QString m_hotPlug;                // what udev said last, until the refresh it caused
+    ReportTime m_sessionStart = ReportTime::Now();
+    bool m_cancelled = false; // in any batch of the session
+    bool m_devicesStale = false;
+    bool m_dialogOpen = false;
+    qint64 m_lastProgressMs = 0;
+
     std::deque<ObjectId> m_queue;
-    ObjectId m_running{0, 0, 0};
+    TestRunRecord m_current;
     std::vector<uint32_t> m_batchResults;
     bool m_closeWhenIdle = false;
 };

@@ -37,10 +37,10 @@ bool TestRunController::Start(Test& test, SystemComponent* device)
     // Called on the worker: the signals reach this object's thread queued, in the order sent.
     HostExecution::Callbacks callbacks;
     callbacks.onMessage = [this](const ReceivedMessage& message) {
-        emit messageReceived(QString::fromStdString(message.text), message.kind);
+        emit messageReceived(QString::fromStdString(message.text), message.kind, m_clock.elapsed());
     };
     callbacks.onProgress = [this](const ReceivedProgress& progress) {
-        emit progressReported(progress.percent, QString::fromStdString(progress.text));
+        emit progressReported(progress.percent, QString::fromStdString(progress.text), m_clock.elapsed());
     };
     callbacks.onInputRequest = [this](InputRequest& request) { m_server.Serve(request); };
     m_watch.reset();
@@ -52,7 +52,11 @@ bool TestRunController::Start(Test& test, SystemComponent* device)
     }
 
     HostExecution* execution = m_execution.get();
-    m_thread = QThread::create([this, &test, execution] { m_outcome = RunGuarded(test, *execution); });
+    m_clock.start();
+    m_thread = QThread::create([this, &test, execution] {
+        m_outcome = RunGuarded(test, *execution);
+        m_durationMs = m_clock.elapsed();
+    });
     m_thread->setObjectName(QStringLiteral("test worker"));
     connect(m_thread, &QThread::finished, this, &TestRunController::OnThreadFinished);
     m_thread->start();
@@ -74,8 +78,12 @@ void TestRunController::OnThreadFinished()
     m_thread->wait();
     m_thread->deleteLater();
     m_thread = nullptr;
+    QStringList events;
+    for (const std::string& event : m_watch ? m_watch->Seen() : std::vector<std::string>()) {
+        events.append(QString::fromStdString(event));
+    }
     m_watch.reset();
-    emit finished(m_outcome.result, QString::fromStdString(m_outcome.exception));
+    emit finished(m_outcome.result, QString::fromStdString(m_outcome.exception), m_durationMs, events);
 }
 
 } // namespace corvo::hosts::gui

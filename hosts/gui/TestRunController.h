@@ -1,8 +1,10 @@
 // Runs one test at a time on a worker thread and reports what it sends as queued signals.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -34,12 +36,16 @@ public:
     void Cancel();
     // The execution of the running or last run; null before the first.
     HostExecution* Execution() { return m_execution.get(); }
+    // Since the running or last test was started.
+    qint64 ElapsedMilliseconds() const { return m_clock.isValid() ? m_clock.elapsed() : 0; }
 
 signals:
-    // Message and progress texts are the module's keys; the receiver translates them.
-    void messageReceived(const QString& key, uint kind);
-    void progressReported(int percent, const QString& key);
-    void finished(uint result, const QString& exception);
+    // Message and progress texts are the module's keys; the receiver translates them. The times
+    // are taken on the worker as the test reports, not when the window gets round to it.
+    void messageReceived(const QString& key, uint kind, qint64 sinceStartMs);
+    void progressReported(int percent, const QString& key, qint64 sinceStartMs);
+    // systemEvents: what reached the run, each once, in the order they first came.
+    void finished(uint result, const QString& exception, qint64 durationMs, const QStringList& systemEvents);
     // A system event reached the running test; emitted on the thread that noticed it.
     void systemEventRaised(const QString& description);
 
@@ -52,7 +58,9 @@ private:
     // Only while the test runs; it goes before the execution it feeds.
     std::unique_ptr<SystemEventMonitor::Watch> m_watch;
     QThread* m_thread = nullptr;
+    QElapsedTimer m_clock;
     RunOutcome m_outcome;
+    qint64 m_durationMs = 0;
     bool m_closing = false;
 };
 

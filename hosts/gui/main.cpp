@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +33,9 @@ using namespace corvo::hosts::gui;
 namespace {
 
 constexpr char kProgram[] = "HalvikDiagnostics";
+// The module's messages and the window's own texts are shown in one language, from two catalogues
+// installed side by side.
+constexpr char kLanguage[] = "en_US";
 
 int UsageError(const std::string& error)
 {
@@ -43,7 +48,8 @@ int Fail(const std::string& error, bool showBox)
 {
     std::fprintf(stderr, "%s: error: %s\n", kProgram, error.c_str());
     if (showBox) {
-        QMessageBox::critical(nullptr, QStringLiteral("Halvik Diagnostics"), QString::fromStdString(error));
+        QMessageBox::critical(nullptr, QCoreApplication::translate("main", "Halvik Diagnostics"),
+                              QString::fromStdString(error));
     }
     return kExitError;
 }
@@ -100,10 +106,21 @@ int main(int argc, char** argv)
         options.modulePath ? AbsolutePath(*options.modulePath) : DefaultModulePath(programFolder);
     const std::string workDirectory = options.workDirectory ? AbsolutePath(*options.workDirectory) : programFolder;
 
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    const std::vector<std::string> catalogueFolders = {programFolder + "/translations",
+                                                       programFolder + "/../share/halvik-diagnostics/translations"};
     MessageTranslator translator;
-    if (!translator.Install("en_US", {programFolder + "/translations",
-                                      programFolder + "/../share/halvik-diagnostics/translations"})) {
+    if (!translator.Install(kLanguage, catalogueFolders)) {
         std::fprintf(stderr, "%s: warning: no message catalogue found; showing message keys\n", kProgram);
+    }
+    QTranslator hostCatalogue;
+    const QString hostCatalogueName = QStringLiteral("halvik-diagnostics_%1").arg(QLatin1String(kLanguage));
+    const bool hostCatalogueFound = std::any_of(catalogueFolders.begin(), catalogueFolders.end(), [&](const std::string& folder) {
+        return hostCatalogue.load(hostCatalogueName, QString::fromStdString(folder));
+    });
+    if (!hostCatalogueFound || !QCoreApplication::installTranslator(&hostCatalogue)) {
+        std::fprintf(stderr, "%s: warning: no catalogue of the window's texts found (%s.qm)\n", kProgram,
+                     hostCatalogueName.toUtf8().constData());
     }
 
     std::string error;
@@ -113,13 +130,19 @@ int main(int argc, char** argv)
     }
     // The module looks for config.ini and its driver service in the current directory.
     if (chdir(workDirectory.c_str()) != 0) {
-        return Fail("cannot use working folder " + workDirectory + ": " + std::strerror(errno), interactive);
+        return Fail(QCoreApplication::translate("main", "cannot use working folder %1: %2")
+                        .arg(QString::fromStdString(workDirectory), QString::fromLocal8Bit(std::strerror(errno)))
+                        .toStdString(),
+                    interactive);
     }
     ModuleInterface* module = library->Module();
     Resource* resource = module != nullptr ? module->GetResource() : nullptr;
     Diagnostic* diagnostic = module != nullptr && module->GetDiagnosticCount() > 0 ? module->GetDiagnostic(0) : nullptr;
     if (resource == nullptr || diagnostic == nullptr) {
-        return Fail("the module " + modulePath + " offers no diagnostic", interactive);
+        return Fail(QCoreApplication::translate("main", "the module %1 offers no diagnostic")
+                        .arg(QString::fromStdString(modulePath))
+                        .toStdString(),
+                    interactive);
     }
 
     std::vector<ObjectId> chosen;
@@ -142,6 +165,9 @@ int main(int argc, char** argv)
             });
         }
         window.show();
+        // On an X server without a window manager, as on a service boot image, nothing else gives
+        // the window the keyboard, and without it no shortcut works.
+        window.activateWindow();
         if (!chosen.empty()) {
             QTimer::singleShot(0, &window, [&window, &chosen] { window.RunTests(chosen); });
         }

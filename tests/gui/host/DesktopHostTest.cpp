@@ -2,16 +2,26 @@
 // over stand-in tests, and the real HalvikDiagnostics program driven with XTest keys and clicks.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QThread>
+#include <QTranslator>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <xcb/xcb.h>
 
@@ -21,7 +31,9 @@
 #include <cstdlib>
 #include <functional>
 #include <future>
+#include <numeric>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string_view>
 #include <thread>
@@ -31,17 +43,21 @@
 #include "EventLoopWait.h"
 #include "InputRequestServer.h"
 #include "InstalledCatalogue.h"
+#include "KeyboardFixture.h"
 #include "MainWindow.h"
+#include "OutcomeDisplay.h"
 #include "StandInLogind.h"
 #include "SyntheticInput.h"
 #include "XvfbServer.h"
 #include "advanced/AdvancedTestWidget.h"
+#include "components/KeyboardComponentManager.h"
 #include "keycode/AbstractWidgetWrapper.h"
 #include "keycode/WinKeycodeTestWidget.h"
 #include "module/Diagnostic.h"
 #include "module/ExecutionContext.h"
 #include "module/InputRequest.h"
 #include "module/KeyboardResource.h"
+#include "module/MessageSink.h"
 #include "module/ModuleInterface.h"
 #include "module/ProgressReporter.h"
 #include "module/Test.h"
@@ -70,19 +86,33 @@ bool InOrder(const std::string& text, std::initializer_list<const char*> parts)
 // A test whose run is the given function; remembers the thread it ran on.
 class ScriptedTest : public Test {
 public:
-    ScriptedTest(const ObjectId& identifier, std::function<uint32_t(ExecutionContext*)> run)
-        : Test(identifier), body(std::move(run)) {}
+    ScriptedTest(const ObjectId& identifier, std::function<uint32_t(ExecutionContext*)> run, bool asksUser = false)
+        : Test(identifier), body(std::move(run)), interactive(asksUser) {}
     bool IsApplicable(SystemComponent*) override { return true; }
     uint32_t Run(ExecutionContext* execution) override
     {
         runThread = QThread::currentThread();
         return body(execution);
     }
-    bool IsInteractive() override { return false; }
+    bool IsInteractive() override { return interactive; }
 
     std::function<uint32_t(ExecutionContext*)> body;
+    bool interactive;
     std::atomic<QThread*> runThread{nullptr};
 };
+
+// Keys pressed together and released, as a person at the window would, by their XKB names.
+void Press(std::initializer_list<const char*> keys)
+{
+    SyntheticInput input(TestDisplay());
+    for (const char* key : keys) {
+        input.PressKey(input.KeycodeOf(key));
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        input.ReleaseKey(input.KeycodeOf(*key));
+    }
+    Wait(50);
+}
 
 // A dialog that notes what the host hands it, and answers as a broken dialog might.
 struct StandInDialog : AbstractWidgetWrapper {
@@ -94,12 +124,14 @@ struct StandInDialog : AbstractWidgetWrapper {
     std::tuple<QWidget*, QObject*, int> handedOver;
 };
 
-// The window over the module's resource and two stand-in tests: the PS/2 one sends a notice and
-// progress, then waits until the test has looked at the window; the USB one runs until the host
-// asks it to stop.
+// The window over the module's resource, its keyboard component on a scripted machine and three
+// stand-in tests: the PS/2 one sends a notice, a warning and progress that goes back as the real
+// one's does, then waits until the test has looked at the window; the USB one runs until the host
+// asks it to stop; the keycode one asks nobody and passes.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Show(); }
+    void Show()
     {
         QObject::connect(window.get(), &MainWindow::batchFinished, [this](int status) { batchStatus = status; });
         window->show();
@@ -110,7 +142,10 @@ protected:
         InputRequest notice =
             InputRequest::Notice("PS2_KEYBOARD_TEST", "KEYBOARD_AVOID_USER_INTERVATION_MESSAGE", execution);
         execution->GetProgressReporter()->RequestInput(notice);
-        execution->GetProgressReporter()->ReportProgress(40, std::string());
+        execution->GetProgressReporter()->ReportProgress(50, std::string());
+        execution->GetMessageSink()->AddMessage("PS2_KEYBOARD_COULD_NOT_RESTORE_TYPEMATIC_MESSAGE_WINDOWS", Warning, 0);
+        execution->GetProgressReporter()->ReportProgress(100, "PS2_KEYBOARD_COULD_NOT_RESTORE_TYPEMATIC_MESSAGE_WINDOWS");
+        execution->GetProgressReporter()->ReportProgress(75, std::string());
         while (!windowChecked && !execution->IsCancelRequested()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
@@ -127,29 +162,46 @@ protected:
     template <typename T>
     T* Child(const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
     std::string Log() { return Child<QPlainTextEdit>("log")->toPlainText().toStdString(); }
-    // The exit status of the batch, once it has ended.
-    int BatchStatus() { return WaitFor([this] { return batchStatus >= 0; }, 15000) ? batchStatus : -1; }
+    // The exit status of the batch, once it has ended; ready for the next.
+    int BatchStatus()
+    {
+        const int status = WaitFor([this] { return batchStatus >= 0; }, 15000) ? batchStatus : -1;
+        batchStatus = -1;
+        return status;
+    }
+    // One column of the results table (or another tree), top to bottom.
+    QStringList Column(const char* tree, int column)
+    {
+        QStringList texts;
+        for (QTreeWidgetItemIterator item(Child<QTreeWidget>(tree)); *item != nullptr; ++item) {
+            texts << (*item)->text(column);
+        }
+        return texts;
+    }
 
     const InstalledCatalogue catalogue{QStringLiteral(KEYBOARD_QM_FILE)};
     int batchStatus = -1;
     std::atomic<bool> windowChecked{false};
     std::atomic<uint32_t> usbResult{NotRun};
+    keyboardtest::ScriptedMachine machine;
+    KeyboardComponentManager keyboards{ObjectId(10, 0, 0), machine.Platform()};
     KeyboardResource resource{ObjectId(10, 0, 0)};
     ScriptedTest ps2{kPs2, [this](ExecutionContext* execution) { return RunPs2(execution); }};
     ScriptedTest usb{kUsb, [this](ExecutionContext* execution) { return RunUsb(execution); }};
-    Diagnostic diagnostic{ObjectId(10, 1, 0), {&ps2, &usb}};
-    ModuleInterface module{{&diagnostic}, &resource, nullptr};
-    std::unique_ptr<MainWindow> window =
-        std::make_unique<MainWindow>(module, WindowSettings{"/nonexistent", "libkeyboard.so", "4.42.0.92", nullptr});
+    ScriptedTest keycode{ObjectId(10, 1, 3), [](ExecutionContext*) -> uint32_t { return Passed; }, true};
+    Diagnostic diagnostic{ObjectId(10, 1, 0), {&ps2, &usb, &keycode}};
+    ModuleInterface module{{&diagnostic}, &resource, &keyboards};
+    const WindowSettings settings{"/nonexistent", "libkeyboard.so", "4.42.0.92", nullptr};
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(module, settings);
 };
 
 TEST_F(MainWindowTest, SelectedTestRunsWithItsNoticeAndProgressShown)
 {
     auto* tests = Child<QTreeWidget>("tests");
-    ASSERT_EQ(tests->topLevelItemCount(), 2);
-    EXPECT_EQ(tests->topLevelItem(0)->text(0) + "|" + tests->topLevelItem(1)->text(0),
-              QStringLiteral("PS/2 Keyboard Test|USB Keyboard Test"));
+    EXPECT_EQ(Column("tests", 0).join('|'), QStringLiteral("PS/2 Keyboard Test|USB Keyboard Test|Keycode Verification Test"));
     EXPECT_TRUE(tests->topLevelItem(1)->text(2).startsWith(QStringLiteral("Checks that every USB keyboard")));
+    EXPECT_EQ(tests->selectedItems().size(), 2);
+    EXPECT_FALSE(tests->topLevelItem(2)->isSelected()) << "only the automatic tests are chosen at start";
     tests->clearSelection();
     EXPECT_FALSE(Child<QPushButton>("runButton")->isEnabled()) << "nothing selected";
     tests->topLevelItem(0)->setSelected(true);
@@ -157,7 +209,11 @@ TEST_F(MainWindowTest, SelectedTestRunsWithItsNoticeAndProgressShown)
     Child<QPushButton>("runButton")->click();
     EXPECT_FALSE(window->RunTests({kUsb})) << "one batch at a time";
     auto* notice = Child<QLabel>("notice");
-    ASSERT_TRUE(WaitFor([&] { return notice->isVisible() && Child<QProgressBar>("progress")->value() == 40; }));
+    ASSERT_TRUE(WaitFor([&] { return notice->isVisible() && Contains(Log(), "[ 75%]"); }));
+    // The bar keeps the highest value reported; the log keeps every value as it came.
+    EXPECT_EQ(Child<QProgressBar>("progress")->value(), 100);
+    EXPECT_TRUE(InOrder(Log(), {"[ 50%]\n", "[warning] The keyboard's repeat", "[100%] The keyboard's repeat",
+                                "[ 75%]"})) << Log();
     EXPECT_TRUE(notice->text().startsWith(QStringLiteral("<b>PS/2 Keyboard Test</b><br>Please do not touch")))
         << notice->text().toStdString();
     EXPECT_FALSE(Child<QPushButton>("runButton")->isEnabled());
@@ -165,24 +221,12 @@ TEST_F(MainWindowTest, SelectedTestRunsWithItsNoticeAndProgressShown)
     windowChecked = true;
     EXPECT_EQ(BatchStatus(), 0) << "passed with warnings exits like a pass";
 
-    auto* results = Child<QListWidget>("results");
-    ASSERT_EQ(results->count(), 1);
-    EXPECT_EQ(results->item(0)->text(), QStringLiteral("PS/2 Keyboard Test: passed with warnings (result 5)"));
+    EXPECT_EQ(Column("results", 0) + Column("results", 1),
+              (QStringList{"PS/2 Keyboard Test", "passed with warnings"}));
     EXPECT_EQ(usb.runThread.load(), nullptr) << "not selected";
     EXPECT_FALSE(notice->isVisible()) << "the notice goes with its run";
     EXPECT_TRUE(Child<QPushButton>("runButton")->isEnabled());
     EXPECT_FALSE(Child<QPushButton>("cancelButton")->isEnabled());
-}
-
-TEST_F(MainWindowTest, CancelStopsTheRunningTestAndTheRestOfTheBatch)
-{
-    ASSERT_TRUE(window->RunTests({kUsb, kPs2}));
-    ASSERT_TRUE(WaitFor([&] { return usb.runThread.load() != nullptr; }));
-    EXPECT_NE(usb.runThread.load(), QThread::currentThread()) << "tests never run on the UI thread";
-    Child<QPushButton>("cancelButton")->click();
-    EXPECT_EQ(BatchStatus(), 3) << "aborted exits as not run";
-    EXPECT_TRUE(InOrder(Log(), {"Cancel requested\n", "USB Keyboard Test: aborted (result 4)"})) << Log();
-    EXPECT_EQ(ps2.runThread.load(), nullptr) << "not started after the cancel";
 }
 
 TEST_F(MainWindowTest, EscapingExceptionIsAnInternalErrorWithItsText)
@@ -227,6 +271,203 @@ TEST_F(MainWindowTest, RequestsOnTheUiThreadItselfAndANoticeThatDoesNotWait)
     ASSERT_EQ(served.wait_for(std::chrono::seconds(5)), std::future_status::ready) << "the worker was blocked";
     EXPECT_EQ(notice.answer, 77u) << "notices have no answer";
     EXPECT_TRUE(WaitFor([&] { return Child<QLabel>("notice")->isVisible(); }));
+}
+
+// Shortcuts as a technician uses them, through the X server: F5 and Ctrl+R run the selected tests,
+// Esc cancels, Ctrl+Q quits. Every run stays in the results with a word and a picture of its own.
+TEST_F(MainWindowTest, ShortcutsRunCancelAndQuitWhileEveryRunStaysInTheResults)
+{
+    machine.SetPs2Flag(10);
+    machine.usb->controllers = {{fakeusb::DeviceFacts{3, 1, 1, 0x3a7c, 0x0b7a, "Halvik", "Compact Keyboard"}}};
+    window->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); })) << "the window never got the keyboard";
+    windowChecked = true;
+    Press({"FK05"});
+    ASSERT_TRUE(WaitFor([&] { return usb.runThread.load() != nullptr; })) << "F5 started nothing";
+    // Alive for all to see: the elapsed time moves on while the test reports nothing.
+    auto* elapsed = Child<QLabel>("elapsed");
+    const QString before = elapsed->text();
+    EXPECT_TRUE(WaitFor([&] { return elapsed->text() != before; }, 2000)) << before.toStdString();
+    Press({"ESC"});
+    EXPECT_EQ(BatchStatus(), 3) << "Esc cancelled nothing";
+    usb.body = [](ExecutionContext* execution) -> uint32_t {
+        execution->GetProgressReporter()->ReportProgress(100, std::string());
+        return Passed;
+    };
+    Press({"LCTL", "AD04"});
+    EXPECT_EQ(BatchStatus(), 0) << "Ctrl+R ran nothing";
+
+    EXPECT_EQ(Column("results", 1),
+              (QStringList{"passed with warnings", "aborted", "passed with warnings", "passed"}));
+    auto* results = Child<QTreeWidget>("results");
+    results->setCurrentItem(results->topLevelItem(0));
+    EXPECT_TRUE(InOrder(Child<QPlainTextEdit>("resultDetails")->toPlainText().toStdString(),
+                        {"PS/2 Keyboard Test: passed with warnings\n", "[warning] The keyboard's repeat"}));
+    // The pictures in docs/ come from here: the window after two runs.
+    QDir().mkpath(QStringLiteral(SCREENSHOT_FOLDER));
+    EXPECT_TRUE(window->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/gui-host.png")));
+
+    // The session's report holds the four runs, as the report's schema has them.
+    QTemporaryDir reports;
+    QString error;
+    const QString json = reports.filePath("session.json");
+    ASSERT_TRUE(window->SaveReport(json, error) && window->SaveReport(reports.filePath("session.html"), error))
+        << error.toStdString();
+    EXPECT_TRUE(QList<int>({0, 77}).contains(QProcess::execute("python3", {CHECK_REPORT, json})));
+    QFile file(json);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject report = QJsonDocument::fromJson(file.readAll()).object();
+    QStringList outcomes;
+    for (const QJsonValue test : report["tests"].toArray()) {
+        outcomes << test["resultName"].toString() + " " + test["id"].toString();
+    }
+    EXPECT_EQ(outcomes, (QStringList{"passed with warnings 10.1.1", "aborted 10.1.2", "passed with warnings 10.1.1",
+                                     "passed 10.1.2"}));
+    EXPECT_EQ(report["tests"][0]["messages"][0]["kindName"], "warning");
+    QStringList percents;
+    for (const QJsonValue step : report["tests"][0]["progress"].toArray()) {
+        percents << QString::number(step["percent"].toInt());
+    }
+    EXPECT_EQ(percents.join(' '), "50 100 75") << "kept as the test reported them";
+    EXPECT_EQ(report["exitStatus"], 3);
+
+    // Told apart without colour: every outcome has its own word, and its icon its own shape of what
+    // is drawn (#), light (+) and left clear.
+    QStringList words;
+    QStringList shapes;
+    for (const uint32_t result : {0u, 1u, 2u, 3u, 4u, 5u, 6u}) {
+        words << OutcomeDisplay::Text(result);
+        const QImage icon = OutcomeDisplay::Icon(result).pixmap(32).toImage();
+        shapes << QString();
+        for (int pixel = 0; pixel < icon.width() * icon.height(); ++pixel) {
+            const QColor colour = icon.pixelColor(pixel % icon.width(), pixel / icon.width());
+            shapes.back() += colour.alpha() < 128 ? ' ' : colour.lightness() > 200 ? '+' : '#';
+        }
+        for (const QString& other : shapes.mid(0, shapes.size() - 1)) {
+            // Edges blend into what is behind them: a few pixels apart is still the same shape.
+            const auto differing = std::inner_product(other.begin(), other.end(), shapes.back().begin(), 0,
+                                                      std::plus<>(), std::not_equal_to<>());
+            EXPECT_GT(differing, 40) << "result " << result;
+        }
+    }
+    EXPECT_EQ(words.removeDuplicates(), 0) << words.join('|').toStdString();
+
+    Press({"LCTL", "AD01"});
+    EXPECT_TRUE(WaitFor([&] { return !window->isVisible(); })) << "Ctrl+Q did not close the window";
+}
+
+// The keyboards are detected again on Ctrl+D and on each run, and never while a test holds them.
+// USB ids show in hexadecimal beside the module's decimal, as lsusb writes them. Cancel stops the
+// running test and the rest of its batch.
+TEST_F(MainWindowTest, DeviceListFollowsTheKeyboardsAndShowsUsbIdsInHexAndCancelStopsTheBatch)
+{
+    const std::vector<std::tuple<uint16_t, uint16_t, QString, QString>> rows = {
+        {0x3a7c, 0x0b7a, "14972 (3a7c)", "2938 (0b7a)"},
+        {0x0000, 0xffff, "0 (0000)", "65535 (ffff)"},
+        {0x1234, 0x00ab, "4660 (1234)", "171 (00ab)"}};
+    window->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); }));
+    windowChecked = true;
+    std::vector<fakeusb::DeviceFacts> plugged;
+    for (const auto& [vendor, product, vendorText, productText] : rows) {
+        plugged.push_back(fakeusb::DeviceFacts{3, 1, 1, vendor, product});
+        machine.usb->controllers = {plugged};
+        if (plugged.size() == 1) {
+            Press({"LCTL", "AC03"});
+        } else if (plugged.size() == 2) {
+            ASSERT_TRUE(window->RunTests({kPs2}));
+            EXPECT_EQ(BatchStatus(), 0);
+        } else {
+            ps2.runThread = nullptr;
+            ASSERT_TRUE(window->RunTests({kUsb, kPs2}));
+            ASSERT_TRUE(WaitFor([&] { return usb.runThread.load() != nullptr; }));
+            EXPECT_NE(usb.runThread.load(), QThread::currentThread()) << "tests never run on the UI thread";
+            const int walks = machine.usb->walks;
+            window->RefreshDevices();
+            EXPECT_EQ(machine.usb->walks, walks) << "the running test's device was replaced";
+            Child<QPushButton>("cancelButton")->click();
+            EXPECT_EQ(BatchStatus(), 3) << "aborted exits as not run";
+            EXPECT_TRUE(InOrder(Log(), {"Cancel requested\n", "USB Keyboard Test: aborted (result 4)"})) << Log();
+            EXPECT_EQ(ps2.runThread.load(), nullptr) << "not started after the cancel";
+        }
+        const QStringList values = Column("devices", 1);
+        EXPECT_EQ(values.first(), QStringLiteral("%1 found").arg(plugged.size()));
+        EXPECT_TRUE(values.contains(vendorText) && values.contains(productText)) << values.join(' ').toStdString();
+    }
+}
+
+// Stands in for a language whose texts run longer than English, in wider letters, and marks them:
+// every text of the window's own must come through it, and still fit.
+class LongStandInCatalogue : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation, int) const override
+    {
+        // The module's contexts and Qt's own ("QGuiApplication", ...) have catalogues of their own.
+        if (std::string_view(context) == "KEYBOARD" || context[0] == 'Q') {
+            return {};
+        }
+        asked.emplace(context, source, disambiguation != nullptr ? disambiguation : "");
+        const QString text = QString::fromUtf8(source);
+        return "\u00ab" + text + ' ' + QString(text.size() * 3 / 5, QChar(0x30C6)) + "\u00bb";
+    }
+    mutable std::set<std::tuple<std::string, std::string, std::string>> asked;
+};
+
+TEST_F(MainWindowTest, EveryTextOfTheWindowIsTranslatableAndFits)
+{
+    window.reset();
+    LongStandInCatalogue standIn;
+    QCoreApplication::installTranslator(&standIn);
+    window = std::make_unique<MainWindow>(module, settings);
+    Show();
+    windowChecked = true;
+    ASSERT_TRUE(window->RunTests({kPs2, kUsb}));
+    ASSERT_TRUE(WaitFor([&] { return usb.runThread.load() != nullptr && !Child<QLabel>("elapsed")->text().isEmpty(); }));
+    Wait(200);
+
+    QStringList texts{window->windowTitle()};
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        texts << action->text();
+    }
+    for (const QTreeWidget* tree : window->findChildren<QTreeWidget*>()) {
+        for (int column = 0; column < tree->columnCount(); ++column) {
+            texts << tree->headerItem()->text(column);
+        }
+    }
+    texts << Column("tests", 1) << Column("devices", 1).first() << Column("results", 1) << Column("results", 3);
+    for (const QGroupBox* box : window->findChildren<QGroupBox*>()) {
+        texts << box->title();
+    }
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        texts << button->text();
+    }
+    QStringList clipped;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        // The diagnostic and the running test are named in the module's words.
+        if (!QStringList{"diagnosticName", "diagnosticDescription", "currentTest", "notice"}.contains(label->objectName())) {
+            texts << label->text();
+        }
+        const QSize needed = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                               : label->sizeHint();
+        if (label->isVisible() && (needed.width() > label->width() || needed.height() > label->height())) {
+            clipped << label->text();
+        }
+    }
+    const QStringList english = texts.filter(QRegularExpression(QStringLiteral("^[^\u00ab]+$")));
+    EXPECT_TRUE(english.isEmpty()) << "not translatable: " << english.join(" | ").toStdString();
+    EXPECT_TRUE(clipped.isEmpty()) << "clipped: " << clipped.join(" | ").toStdString();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry())) << "wider than the screen";
+
+    // The catalogue built for the host holds every text the window asked for.
+    QTranslator hostCatalogue;
+    ASSERT_TRUE(hostCatalogue.load(QStringLiteral(HOST_QM_FILE)));
+    for (const auto& [context, source, disambiguation] : standIn.asked) {
+        EXPECT_FALSE(hostCatalogue.translate(context.c_str(), source.c_str(), disambiguation.c_str(), 1).isEmpty())
+            << context << ": " << source;
+    }
+    Child<QPushButton>("cancelButton")->click();
+    EXPECT_EQ(BatchStatus(), 3);
 }
 
 // The real program in a working folder of its own (config.ini and the driver service are read
@@ -325,21 +566,20 @@ TEST_F(HostProcessTest, FailingPs2KeyboardIsNamedAsTheSuspect)
                                 "PS/2 Keyboard Test: failed (result 1)"})) << m_out << m_err;
 }
 
-// Where the other process's dialog is on the screen: the one viewable top-level window of its size.
-std::optional<QPoint> DialogOrigin(QSize size)
+// The viewable top-level windows on the test's server, as the other process placed them.
+std::vector<QRect> ViewableWindows()
 {
     xcb_connection_t* connection = xcb_connect(TestDisplay().c_str(), nullptr);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    std::optional<QPoint> origin;
+    std::vector<QRect> windows;
     if (xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr)) {
         for (int child = 0; child < xcb_query_tree_children_length(tree); ++child) {
             const xcb_window_t window = xcb_query_tree_children(tree)[child];
             auto* attributes =
                 xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
             auto* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
-            if (attributes != nullptr && geometry != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                QSize(geometry->width, geometry->height) == size) {
-                origin = QPoint(geometry->x, geometry->y);
+            if (attributes != nullptr && geometry != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE) {
+                windows.emplace_back(geometry->x, geometry->y, geometry->width, geometry->height);
             }
             std::free(attributes);
             std::free(geometry);
@@ -347,7 +587,18 @@ std::optional<QPoint> DialogOrigin(QSize size)
         std::free(tree);
     }
     xcb_disconnect(connection);
-    return origin;
+    return windows;
+}
+
+// Where the other process's dialog is on the screen: the one viewable top-level window of its size.
+std::optional<QPoint> DialogOrigin(QSize size)
+{
+    for (const QRect& window : ViewableWindows()) {
+        if (window.size() == size) {
+            return window.topLeft();
+        }
+    }
+    return std::nullopt;
 }
 
 // The size of a dialog and the centre of its Yes button: the same dialog laid out in this process,
@@ -413,6 +664,18 @@ TEST_F(HostProcessTest, AllFourTestsInOneSessionWithBothDialogsAnsweredByKeysAnd
     const bool usbFailed = Contains(m_out, "USB Keyboard Test: failed");
     EXPECT_EQ(status, Contains(m_out, "USB Keyboard Test: passed") ? 0 : usbFailed ? 1 : 3) << m_out;
     EXPECT_TRUE(usbFailed || !Contains(m_out, "Possible defective")) << m_out;
+}
+
+// The program finds the window's catalogue beside the module's, and quits on Ctrl+Q.
+TEST_F(HostProcessTest, CtrlQQuitsTheProgramThatFoundBothCatalogues)
+{
+    Start(HOST_PATH, {});
+    ASSERT_TRUE(WaitFor([] { return !ViewableWindows().empty() && ViewableWindows().front().width() > 600; }, 20000));
+    Wait(300);
+    Press({"LCTL", "AD01"});
+    ASSERT_TRUE(WaitFor([&] { return m_process.state() == QProcess::NotRunning; }, 10000)) << "Ctrl+Q did not quit";
+    EXPECT_EQ(Finish(), 0);
+    EXPECT_FALSE(Contains(m_err, "warning")) << m_err;
 }
 
 // The login manager announces a suspend while the advanced dialog waits for its verdict: the dialog
