@@ -53,6 +53,7 @@
 #include "module/SystemComponentManager.h"
 #include "module/Test.h"
 #include "module/TestResult.h"
+#include "platform/MachineInventory.h"
 
 namespace corvo::hosts::gui {
 
@@ -503,6 +504,9 @@ void MainWindow::StartNext()
         m_lastProgressMs = 0;
         m_notice->hide();
         Log(tr("Starting %1").arg(name));
+        m_runKeyboards = DescribeKeyboards(m_device != nullptr ? m_device->GetDevices() : std::vector<DeviceEntry>(),
+                                           corvo::platform::CreateMachineInventory()->UsbKeyboards());
+        m_attribution.emplace(m_current.nameKey, m_runKeyboards);
         m_runner->Start(*test, m_device);
         m_ticker->start();
         ShowElapsed();
@@ -561,7 +565,10 @@ void MainWindow::OnMessage(const QString& key, uint kind, qint64 sinceStartMs)
 {
     const std::size_t order = m_current.messages.size() + m_current.progress.size();
     m_current.messages.push_back({key.toStdString(), kind, std::chrono::milliseconds(sinceStartMs), order});
-    Log(QStringLiteral("[%1] %2").arg(OutcomeDisplay::KindText(kind), Translated(key)));
+    const std::optional<std::size_t> keyboard = m_attribution ? m_attribution->Message(kind) : std::nullopt;
+    const QString about = keyboard ? QStringLiteral(" (%1)").arg(QString::fromStdString(KeyboardLabel(m_runKeyboards[*keyboard])))
+                                   : QString();
+    Log(QStringLiteral("[%1] %2%3").arg(OutcomeDisplay::KindText(kind), Translated(key), about));
 }
 
 void MainWindow::OnProgress(int percent, const QString& key, qint64 sinceStartMs)
@@ -570,6 +577,9 @@ void MainWindow::OnProgress(int percent, const QString& key, qint64 sinceStartMs
     m_current.progress.push_back(
         {static_cast<uint8_t>(percent), key.toStdString(), std::chrono::milliseconds(sinceStartMs), order});
     m_lastProgressMs = sinceStartMs;
+    if (m_attribution) {
+        m_attribution->Progress(static_cast<uint8_t>(percent));
+    }
     // A test may report a lower value after a higher one (the PS/2 test's warning comes at 100
     // before its last steps); the bar keeps the highest, the log keeps what was reported.
     m_progress->setValue(std::max(m_progress->value(), percent));

@@ -6,9 +6,12 @@
 #include <cstdio>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "KeyboardDevices.h"
+#include "MessageAttribution.h"
 #include "RunReport.h"
 #include "TestRunRecord.h"
 #include "module/ObjectId.h"
@@ -103,6 +106,9 @@ private:
     Resource* m_resource = nullptr;
     Diagnostic* m_diagnostic = nullptr;
     SystemComponent* m_device = nullptr;
+    // The keyboards as the running test starts, and which of them its findings are about.
+    std::vector<KeyboardDevice> m_runKeyboards;
+    std::optional<MessageAttribution> m_attribution;
     WindowSettings m_settings;
 
     // Outlives the runner, which the destructor deletes first: it feeds the running test.

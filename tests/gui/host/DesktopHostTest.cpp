@@ -653,7 +653,8 @@ TEST_F(HostProcessTest, AllFourTestsInOneSessionWithBothDialogsAnsweredByKeysAnd
     // The type-2 request is a notice, translated; the host's filter counts the events of the keys
     // each dialog showed, afresh for each dialog.
     EXPECT_TRUE(InOrder(m_out, {"[notice] PS/2 Keyboard Test: Please do not touch",
-                                "[warning] The keyboard's repeat delay and rate could not be restored.\n",
+                                // A finding names the keyboard it is about.
+                                "[warning] The keyboard's repeat delay and rate could not be restored. (Keyboard 1: PS/2)\n",
                                 "PS/2 Keyboard Test: passed with warnings (result 5)", "Starting USB Keyboard Test\n",
                                 "\nUSB Keyboard Test: ", "[dialog] Keycode Verification: opened\n",
                                 "Keycode Verification: closed with 3 (yes), keys shown: 2\n",
