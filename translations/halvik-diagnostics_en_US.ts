@@ -2,7 +2,324 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Catalogues</name>
+    <message>
+        <source>%1 not found in %2: showing message keys</source>
+        <translation>%1 not found in %2: showing message keys</translation>
+    </message>
+    <message>
+        <source>%1 not found in %2: showing English instead</source>
+        <translation>%1 not found in %2: showing English instead</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleReport</name>
+    <message>
+        <source>progress %1% (%2)</source>
+        <translation>progress %1% (%2)</translation>
+    </message>
+    <message>
+        <source>progress %1% (%2): %3</source>
+        <translation>progress %1% (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>message kind: message</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>message kind: message (the keyboard it is about)</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (result %3)</source>
+        <translation>%1: %2 (result %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DriverServiceState</name>
+    <message>
+        <source>%1 does not export %2</source>
+        <translation>%1 does not export %2</translation>
+    </message>
+    <message>
+        <source>the keyboard controller cannot be reached</source>
+        <translation>the keyboard controller cannot be reached</translation>
+    </message>
+    <message>
+        <source>not found (%1: %2)</source>
+        <translation>not found (%1: %2)</translation>
+    </message>
+    <message>
+        <source>%1 - the PS/2 test cannot run: %2</source>
+        <translation>%1 - the PS/2 test cannot run: %2</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refused: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HalvikDiagnosticsCLI</name>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>Module %1 (%2), version %3</source>
+        <translation>Module %1 (%2), version %3</translation>
+    </message>
+    <message>
+        <source>Diagnostic %1: %2</source>
+        <translation>Diagnostic %1: %2</translation>
+    </message>
+    <message>
+        <source>This build of the module has no tests yet.</source>
+        <translation>This build of the module has no tests yet.</translation>
+    </message>
+    <message>
+        <source>Tests:</source>
+        <translation>Tests:</translation>
+    </message>
+    <message>
+        <source>%1 (interactive)</source>
+        <translation>%1 (interactive)</translation>
+    </message>
+    <message>
+        <source>the module has no component manager</source>
+        <translation>the module has no component manager</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>%1: %2 found</source>
+        <translation>%1: %2 found</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>present</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>not present</translation>
+    </message>
+    <message>
+        <source>PS/2 keyboard: %1</source>
+        <translation>PS/2 keyboard: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 keyboard: %1 - %2</source>
+        <translation>PS/2 keyboard: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Driver service: %1</source>
+        <translation>Driver service: %1</translation>
+    </message>
+    <message>
+        <source>System events: %1</source>
+        <translation>System events: %1</translation>
+    </message>
+    <message>
+        <source>watched (suspend, screen lock and user switches from the login manager, keyboard hot-plug from udev)</source>
+        <translation>watched (suspend, screen lock and user switches from the login manager, keyboard hot-plug from udev)</translation>
+    </message>
+    <message>
+        <source>interactive test: needs a person at a dialog, which this host cannot show</source>
+        <translation>interactive test: needs a person at a dialog, which this host cannot show</translation>
+    </message>
+    <message>
+        <source>not started: cancelled by the user</source>
+        <translation>not started: cancelled by the user</translation>
+    </message>
+    <message>
+        <source>this build of the module does not contain this test</source>
+        <translation>this build of the module does not contain this test</translation>
+    </message>
+    <message>
+        <source>the test stopped with an exception: %1</source>
+        <translation>the test stopped with an exception: %1</translation>
+    </message>
+    <message>
+        <source>system event: %1</source>
+        <translation>system event: %1</translation>
+    </message>
+    <message>
+        <source>system events: %1</source>
+        <translation>system events: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report to %1: %2</source>
+        <translation>cannot write the report to %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the diagnostic has no tests in this build of the module.</source>
+        <translation>%1: the diagnostic has no tests in this build of the module.</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>%1: unavailable on the command line (%2)</source>
+        <translation>%1: unavailable on the command line (%2)</translation>
+    </message>
+    <message>
+        <source>unavailable on the command line</source>
+        <translation>unavailable on the command line</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a count and what it counts: 2 passed</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Summary: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the counts of the summary</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>cannot use working folder %1: %2</source>
+        <translation>cannot use working folder %1: %2</translation>
+    </message>
+    <message>
+        <source>the module %1 offers no diagnostic</source>
+        <translation>the module %1 offers no diagnostic</translation>
+    </message>
+</context>
+<context>
     <name>OutcomeDisplay</name>
+    <message>
+        <source>passed</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>not run</translation>
+    </message>
+    <message>
+        <source>aborted</source>
+        <translation>aborted</translation>
+    </message>
+    <message>
+        <source>passed with warnings</source>
+        <translation>passed with warnings</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>internal error</translation>
+    </message>
+    <message>
+        <source>unknown result %1</source>
+        <translation>unknown result %1</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>failure</translation>
+    </message>
+    <message>
+        <source>kind %1</source>
+        <translation>kind %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ps2Readiness</name>
+    <message>
+        <source>driver service %1</source>
+        <translation>driver service %1</translation>
+    </message>
+    <message>
+        <source>no PS/2 keyboard</source>
+        <translation>no PS/2 keyboard</translation>
+    </message>
+    <message>
+        <source>no PS/2 keyboard: %1</source>
+        <translation>no PS/2 keyboard: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemEvents</name>
+    <message>
+        <source>no system message bus here (%1): a suspend, a screen lock or a user switch during a test goes unseen</source>
+        <translation>no system message bus here (%1): a suspend, a screen lock or a user switch during a test goes unseen</translation>
+    </message>
+    <message>
+        <source>no login manager (org.freedesktop.login1) on the system bus: a suspend, a screen lock or a user switch during a test goes unseen</source>
+        <translation>no login manager (org.freedesktop.login1) on the system bus: a suspend, a screen lock or a user switch during a test goes unseen</translation>
+    </message>
+    <message>
+        <source>this program runs outside a login session: a screen lock or a user switch during a test goes unseen</source>
+        <translation>this program runs outside a login session: a screen lock or a user switch during a test goes unseen</translation>
+    </message>
+    <message>
+        <source>the system is about to suspend</source>
+        <translation>the system is about to suspend</translation>
+    </message>
+    <message>
+        <source>the system has resumed from suspend</source>
+        <translation>the system has resumed from suspend</translation>
+    </message>
+    <message>
+        <source>the session was locked</source>
+        <translation>the session was locked</translation>
+    </message>
+    <message>
+        <source>the session stopped being the active one (a user or terminal switch)</source>
+        <translation>the session stopped being the active one (a user or terminal switch)</translation>
+    </message>
+    <message>
+        <source>udev cannot be asked here (%1): a keyboard plugged in or out during a test goes unseen</source>
+        <translation>udev cannot be asked here (%1): a keyboard plugged in or out during a test goes unseen</translation>
+    </message>
+    <message>
+        <source>the udev monitor could not be started (%1): a keyboard plugged in or out during a test goes unseen</source>
+        <translation>the udev monitor could not be started (%1): a keyboard plugged in or out during a test goes unseen</translation>
+    </message>
+    <message>
+        <source>the udev service is not running: a keyboard plugged in or out during a test goes unseen</source>
+        <translation>the udev service is not running: a keyboard plugged in or out during a test goes unseen</translation>
+    </message>
+    <message>
+        <source>a keyboard was plugged in</source>
+        <translation>a keyboard was plugged in</translation>
+    </message>
+    <message>
+        <source>a keyboard was unplugged</source>
+        <translation>a keyboard was unplugged</translation>
+    </message>
+</context>
+<context>
+    <name>TestOutcome</name>
     <message>
         <source>passed</source>
         <translation>passed</translation>
@@ -375,6 +692,14 @@
     <message>
         <source>the module %1 offers no diagnostic</source>
         <translation>the module %1 offers no diagnostic</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>warning: %1</translation>
     </message>
 </context>
 </TS>

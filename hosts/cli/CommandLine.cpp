@@ -3,6 +3,46 @@
 
 namespace corvo::hosts::cli {
 
+const char kCliUsage[] =
+    "Usage: HalvikDiagnosticsCLI -M<module> -Q | -Q\"<tests>\" | --quick[=\"<tests>\"] [options]\n"
+    "       HalvikDiagnosticsCLI -M<module> --list | --devices | --help\n"
+    "\n"
+    "Runs the tests of a diagnostics module and reports their results.\n"
+    "\n"
+    "Options:\n"
+    "  -M<module>, --module=<module>  the module to use (default: keyboard, the module this\n"
+    "                                 installation carries)\n"
+    "  -Q, --quick                    run every test of the module's diagnostic that this host can run\n"
+    "  -Q\"<tests>\", --quick=\"<tests>\"\n"
+    "                                 run the listed tests: short or long names, or the first word\n"
+    "                                 of a test's name (keycode), comma-separated\n"
+    "                                 (the module's help lists them: -M<module> --help)\n"
+    "  --list                         list the diagnostic and its tests, then exit\n"
+    "  --devices                      detect the devices the module can test and list them, then exit\n"
+    "  --json                         print the run report (JSON, docs/report.md) on standard output\n"
+    "                                 instead of progress and result lines\n"
+    "  --report=<file>                also write the run report to a file: JSON, or a printable page\n"
+    "                                 when the name ends in .html\n"
+    "  --workdir=<folder>             the working folder, where the module looks for config.ini and\n"
+    "                                 its driver service (default: the folder of this program in a\n"
+    "                                 build tree; <prefix>/lib/halvik-diagnostics once installed)\n"
+    "  --module-path=<file>           load the module from this file instead of lib<module>.so in\n"
+    "                                 <build>/lib or <prefix>/lib/halvik-diagnostics\n"
+    "  --version                      print the host's and the module's versions\n"
+    "  -h, --help                     print this text; with -M<module>, print the module's help\n"
+    "\n"
+    "Interactive tests need a person at a dialog, which this host cannot show: -Q lists them as\n"
+    "unavailable and leaves them out of the exit status; named in a list they run and come back\n"
+    "\"not run\". Ctrl-C asks the running test to stop; a second Ctrl-C quits at once.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  every test that counts passed (warnings included)\n"
+    "  1  at least one test failed\n"
+    "  2  the command line could not be understood (unknown option, module or test name)\n"
+    "  3  no test failed, but at least one did not run or was aborted, or no test counts\n"
+    "  4  error: the module could not be loaded or used, a test reported an internal error, or\n"
+    "     the report could not be written\n";
+
 namespace {
 
 bool TakeValue(const std::string& argument, const std::string& prefix, std::optional<std::string>& target,

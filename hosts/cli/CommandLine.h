@@ -38,6 +38,9 @@ struct ParseResult {
 
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments);
 
+// What --help prints, and what follows a command line that could not be understood.
+extern const char kCliUsage[];
+
 // Test lists are split the way every host splits them.
 using corvo::hosts::SplitTestList;
 

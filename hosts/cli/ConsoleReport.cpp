@@ -1,6 +1,8 @@
 // Terminal and plain-text progress output of the command-line host.
 #include "ConsoleReport.h"
 
+#include <QString>
+
 #include <algorithm>
 
 #include "TestOutcome.h"
@@ -9,7 +11,11 @@ namespace corvo::hosts::cli {
 
 namespace {
 constexpr std::size_t kBarWidth = 30;
-}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+void Put(std::FILE* out, const QString& line) { std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), out); }
+} // namespace
 
 ConsoleReport::ConsoleReport(std::FILE* out, bool bar, Clock clock)
     : m_out(out), m_bar(bar), m_clock(std::move(clock))
@@ -57,8 +63,10 @@ void ConsoleReport::DrawBar()
 
 void ConsoleReport::PrintPlainProgress(const std::string& text)
 {
-    std::fprintf(m_out, "  progress %u%% (%s)%s%s\n", static_cast<unsigned>(m_percent), ElapsedNow().c_str(),
-                 text.empty() ? "" : ": ", text.c_str());
+    const QString percent = QString::number(m_percent);
+    Put(m_out, QStringLiteral("  ")
+                   + (text.empty() ? tr("progress %1% (%2)").arg(percent, Q(ElapsedNow()))
+                                   : tr("progress %1% (%2): %3").arg(percent, Q(ElapsedNow()), Q(text))));
     m_lastPlainPercent = m_percent;
     m_lastPlainLine = m_clock();
     std::fflush(m_out);
@@ -116,8 +124,10 @@ void ConsoleReport::Message(const std::string& text, uint32_t kind, const std::s
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearBar();
-    std::fprintf(m_out, "  %s: %s%s\n", MessageKindName(kind).c_str(), text.c_str(),
-                 about.empty() ? "" : (" (" + about + ")").c_str());
+    Put(m_out, QStringLiteral("  ")
+                   + (about.empty() ? tr("%1: %2", "message kind: message").arg(Q(MessageKindText(kind)), Q(text))
+                                    : tr("%1: %2 (%3)", "message kind: message (the keyboard it is about)")
+                                          .arg(Q(MessageKindText(kind)), Q(text), Q(about))));
     if (m_bar && m_running) {
         DrawBar();
     } else {
@@ -129,7 +139,7 @@ void ConsoleReport::Note(const std::string& text)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearBar();
-    std::fprintf(m_out, "  note: %s\n", text.c_str());
+    Put(m_out, QStringLiteral("  ") + tr("note: %1").arg(Q(text)));
     if (m_bar && m_running) {
         DrawBar();
     } else {
@@ -142,7 +152,7 @@ void ConsoleReport::EndTest(const std::string& title, uint32_t result)
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearBar();
     m_running = false;
-    std::fprintf(m_out, "%s: %s (result %u)\n", title.c_str(), ResultName(result).c_str(), result);
+    Put(m_out, tr("%1: %2 (result %3)").arg(Q(title), Q(ResultText(result)), QString::number(result)));
     std::fflush(m_out);
 }
 

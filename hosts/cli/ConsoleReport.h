@@ -1,6 +1,8 @@
 // What the command-line host prints while tests run: progress, messages and result lines.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +13,7 @@
 namespace corvo::hosts::cli {
 
 class ConsoleReport {
+    Q_DECLARE_TR_FUNCTIONS(ConsoleReport)
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
 #include <unistd.h>
 
@@ -20,10 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "Catalogues.h"
 #include "CommandLine.h"
 #include "ConsoleReport.h"
 #include "DriverServiceState.h"
 #include "HostExecution.h"
+#include "InstallLayout.h"
 #include "KeyboardDevices.h"
 #include "MessageAttribution.h"
 #include "MessageTranslator.h"
@@ -44,6 +47,7 @@
 #include "module/Test.h"
 #include "module/TestResult.h"
 #include "platform/MachineInventory.h"
+#include "platform/UiLanguageSource.h"
 
 using namespace corvo::hosts;
 using namespace corvo::hosts::cli;
@@ -53,43 +57,16 @@ namespace {
 constexpr char kProgram[] = "HalvikDiagnosticsCLI";
 constexpr char kDefaultModule[] = "keyboard";
 
-const char kUsage[] =
-    "Usage: HalvikDiagnosticsCLI -M<module> -Q | -Q\"<tests>\" | --quick[=\"<tests>\"] [options]\n"
-    "       HalvikDiagnosticsCLI -M<module> --list | --devices | --help\n"
-    "\n"
-    "Runs the tests of a diagnostics module and reports their results.\n"
-    "\n"
-    "Options:\n"
-    "  -M<module>, --module=<module>  the module to use (default: keyboard, the module this\n"
-    "                                 installation carries)\n"
-    "  -Q, --quick                    run every test of the module's diagnostic that this host can run\n"
-    "  -Q\"<tests>\", --quick=\"<tests>\"\n"
-    "                                 run the listed tests: short or long names, or the first word\n"
-    "                                 of a test's name (keycode), comma-separated\n"
-    "                                 (the module's help lists them: -M<module> --help)\n"
-    "  --list                         list the diagnostic and its tests, then exit\n"
-    "  --devices                      detect the devices the module can test and list them, then exit\n"
-    "  --json                         print the run report (JSON, docs/report.md) on standard output\n"
-    "                                 instead of progress and result lines\n"
-    "  --report=<file>                also write the run report to a file: JSON, or a printable page\n"
-    "                                 when the name ends in .html\n"
-    "  --workdir=<folder>             the working folder, where the module looks for config.ini and\n"
-    "                                 its driver service (default: the folder of this program)\n"
-    "  --module-path=<file>           load the module from this file instead of ../lib/lib<module>.so\n"
-    "  --version                      print the host's and the module's versions\n"
-    "  -h, --help                     print this text; with -M<module>, print the module's help\n"
-    "\n"
-    "Interactive tests need a person at a dialog, which this host cannot show: -Q lists them as\n"
-    "unavailable and leaves them out of the exit status; named in a list they run and come back\n"
-    "\"not run\". Ctrl-C asks the running test to stop; a second Ctrl-C quits at once.\n"
-    "\n"
-    "Exit status:\n"
-    "  0  every test that counts passed (warnings included)\n"
-    "  1  at least one test failed\n"
-    "  2  the command line could not be understood (unknown option, module or test name)\n"
-    "  3  no test failed, but at least one did not run or was aborted, or no test counts\n"
-    "  4  error: the module could not be loaded or used, a test reported an internal error, or\n"
-    "     the report could not be written\n";
+// The program's own words, in the host catalogue under its name. The usage text and the usage
+// errors that come with it stay English: scripts read them, as they read --version.
+struct Cli {
+    Q_DECLARE_TR_FUNCTIONS(HalvikDiagnosticsCLI)
+};
+
+void Print(const QString& line) { std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout); }
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+const char* const kUsage = kCliUsage;
 
 std::atomic<bool> g_interrupted{false};
 std::atomic<std::atomic<bool>*> g_runningCancelFlag{nullptr};
@@ -121,7 +98,7 @@ int UsageError(const std::string& error)
 
 int Fail(const std::string& error)
 {
-    std::fprintf(stderr, "%s: error: %s\n", kProgram, error.c_str());
+    std::fprintf(stderr, "%s: %s\n", kProgram, Cli::tr("error: %1").arg(Q(error)).toUtf8().constData());
     return kExitError;
 }
 
@@ -143,6 +120,19 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
         text += (text.empty() ? "" : separator) + part;
     }
     return text;
+}
+
+// Columns a terminal gives the text: two for each wide East Asian character, one for the others.
+std::size_t DisplayWidth(const std::string& text)
+{
+    std::size_t width = 0;
+    for (const char32_t c : QString::fromStdString(text).toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F)
+            || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+            || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+        width += wide ? 2 : 1;
+    }
+    return width;
 }
 
 struct ChosenTest {
@@ -245,19 +235,20 @@ int PrintList(const ModuleView& view, const std::string& version, bool json)
         return kExitPassed;
     }
 
-    std::printf("Module %s (%s), version %s\n\n", resource.GetModuleName().c_str(),
-                resource.GetShortName().c_str(), version.c_str());
-    std::printf("Diagnostic %s: %s", diagnosticId.ToString().c_str(),
-                Translated(resource.GetDiagnosticName(diagnosticId)).c_str());
+    Print(Cli::tr("Module %1 (%2), version %3").arg(Q(resource.GetModuleName()), Q(resource.GetShortName()), Q(version))
+          + QLatin1Char('\n'));
+    const QString diagnosticName = Q(Translated(resource.GetDiagnosticName(diagnosticId)));
+    QString diagnosticLine = Cli::tr("Diagnostic %1: %2").arg(Q(diagnosticId.ToString()), diagnosticName);
     if (selector != nullptr) {
-        std::printf("  [-%s, --%s]", selector->shortName.c_str(), selector->longName.c_str());
+        diagnosticLine += QStringLiteral("  [-%1, --%2]").arg(Q(selector->shortName), Q(selector->longName));
     }
-    std::printf("\n  %s\n\n", Translated(resource.GetDiagnosticDescription(diagnosticId)).c_str());
+    Print(diagnosticLine);
+    std::printf("  %s\n\n", Translated(resource.GetDiagnosticDescription(diagnosticId)).c_str());
     if (view.diagnostic->GetTestCount() == 0) {
-        std::printf("  This build of the module has no tests yet.\n");
+        Print(QStringLiteral("  ") + Cli::tr("This build of the module has no tests yet."));
         return kExitPassed;
     }
-    std::printf("Tests:\n");
+    Print(Cli::tr("Tests:"));
     for (uint32_t index = 0; index < view.diagnostic->GetTestCount(); ++index) {
         Test* test = view.diagnostic->GetTest(index);
         if (test == nullptr) {
@@ -265,10 +256,10 @@ int PrintList(const ModuleView& view, const std::string& version, bool json)
         }
         const ObjectId identifier = test->GetIdentifier();
         const CommandNameEntry* names = FindNames(testNames, identifier);
-        std::printf("  %-8s %-10s %s%s\n", identifier.ToString().c_str(),
+        const QString name = Q(Translated(resource.GetTestName(identifier)));
+        std::printf("  %-8s %-10s %s\n", identifier.ToString().c_str(),
                     names != nullptr ? (names->shortName + ", " + names->longName).c_str() : "",
-                    Translated(resource.GetTestName(identifier)).c_str(),
-                    test->IsInteractive() ? " (interactive)" : "");
+                    (test->IsInteractive() ? Cli::tr("%1 (interactive)").arg(name) : name).toUtf8().constData());
         std::printf("  %-8s %-10s %s\n", "", "", Translated(resource.GetTestDescription(identifier)).c_str());
     }
     return kExitPassed;
@@ -303,7 +294,7 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
 {
     SystemComponentManager* manager = view.module->GetComponentManager();
     if (manager == nullptr) {
-        return Fail("the module has no component manager");
+        return Fail(Cli::tr("the module has no component manager").toStdString());
     }
     manager->DetectComponents();
     const DriverServiceState service = DescribeDriverService(workDirectory);
@@ -350,7 +341,7 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
         return kExitPassed;
     }
 
-    constexpr char kConnectionLabel[] = "Connection";
+    const std::string connectionLabel = Cli::tr("Connection").toStdString();
     for (uint32_t index = 0; index < manager->GetComponentCount(); ++index) {
         SystemComponent* component = manager->GetComponent(index);
         if (component == nullptr) {
@@ -358,16 +349,18 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
         }
         const std::vector<DeviceEntry> devices = component->GetDevices();
         const std::vector<KeyboardDevice> keyboards = DescribeKeyboards(devices, ports);
-        std::printf("%s: %zu found\n", Translated(component->GetSummary().typeName).c_str(), devices.size());
+        Print(Cli::tr("%1: %2 found")
+                  .arg(Q(Translated(component->GetSummary().typeName)), QString::number(devices.size())));
         std::size_t width = 0;
         for (const KeyboardDevice& keyboard : keyboards) {
             for (const auto& property : keyboard.properties) {
-                width = std::max(width, Translated(property.first).size());
+                width = std::max(width, DisplayWidth(Translated(property.first)));
             }
-            width = std::max(width, keyboard.port ? sizeof kConnectionLabel - 1 : 0);
+            width = std::max(width, keyboard.port ? DisplayWidth(connectionLabel) : 0);
         }
         const auto line = [width](const std::string& label, const std::string& value) {
-            std::printf("    %s%s  %s\n", label.c_str(), std::string(width - label.size(), ' ').c_str(), value.c_str());
+            std::printf("    %s%s  %s\n", label.c_str(), std::string(width - DisplayWidth(label), ' ').c_str(),
+                        value.c_str());
         };
         for (const KeyboardDevice& keyboard : keyboards) {
             std::printf("\n  %s\n", keyboard.title.c_str());
@@ -378,17 +371,19 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
                 }
             }
             if (keyboard.port) {
-                line(kConnectionLabel, PortSummary(*keyboard.port));
+                line(connectionLabel, PortSummary(*keyboard.port));
             }
         }
     }
-    std::printf("\nPS/2 keyboard: %s%s\n", ps2Keyboard.present ? "present" : "not present",
-                ps2Keyboard.reason.empty() ? "" : (" - " + ps2Keyboard.reason).c_str());
-    std::printf("Driver service: %s\n", service.Summary().c_str());
-    std::printf("System events: %s\n", systemEventProblems.empty()
-                                            ? "watched (suspend, screen lock and user switches from the login "
-                                              "manager, keyboard hot-plug from udev)"
-                                            : Joined(systemEventProblems, "; ").c_str());
+    const QString presence = ps2Keyboard.present ? Cli::tr("present") : Cli::tr("not present");
+    Print(QLatin1Char('\n')
+          + (ps2Keyboard.reason.empty() ? Cli::tr("PS/2 keyboard: %1").arg(presence)
+                                        : Cli::tr("PS/2 keyboard: %1 - %2").arg(presence, Q(ps2Keyboard.reason))));
+    Print(Cli::tr("Driver service: %1").arg(Q(service.Summary())));
+    Print(Cli::tr("System events: %1")
+              .arg(systemEventProblems.empty() ? Cli::tr("watched (suspend, screen lock and user switches from the "
+                                                         "login manager, keyboard hot-plug from udev)")
+                                               : Q(Joined(systemEventProblems, "; "))));
     return kExitPassed;
 }
 
@@ -445,7 +440,7 @@ std::string ChooseTests(const CommandLine& commandLine, const ModuleView& view, 
     return {};
 }
 
-constexpr char kNeedsDialog[] = "interactive test: needs a person at a dialog, which this host cannot show";
+QString NeedsDialog() { return Cli::tr("interactive test: needs a person at a dialog, which this host cannot show"); }
 
 ReportTest DescribeTest(Resource& resource, const ChosenTest& chosen)
 {
@@ -471,11 +466,11 @@ void RunOne(ReportTest& report, const ChosenTest& chosen, SystemComponent* devic
             const std::string& workDirectory)
 {
     if (g_interrupted.load()) {
-        report.reason = "not started: cancelled by the user";
+        report.reason = Cli::tr("not started: cancelled by the user").toStdString();
         return;
     }
     if (chosen.test == nullptr) {
-        report.reason = "this build of the module does not contain this test";
+        report.reason = Cli::tr("this build of the module does not contain this test").toStdString();
         return;
     }
     MessageAttribution attribution(report.nameKey, keyboards);
@@ -519,15 +514,17 @@ void RunOne(ReportTest& report, const ChosenTest& chosen, SystemComponent* devic
     report.result = outcome.result;
     report.systemEvents = watch.Seen();
     if (!outcome.exception.empty()) {
-        report.reason = "the test stopped with an exception: " + outcome.exception;
+        report.reason = Cli::tr("the test stopped with an exception: %1").arg(Q(outcome.exception)).toStdString();
     } else if (report.result == NotRun && report.interactive) {
-        report.reason = kNeedsDialog;
+        report.reason = NeedsDialog().toStdString();
     } else if (report.result == NotRun) {
         report.reason = Ps2NotRunReason(workDirectory);
     }
     if (!report.systemEvents.empty()) {
-        const std::string happened = (report.systemEvents.size() == 1 ? "system event: " : "system events: ")
-            + Joined(report.systemEvents, "; ");
+        const std::string happened =
+            (report.systemEvents.size() == 1 ? Cli::tr("system event: %1") : Cli::tr("system events: %1"))
+                .arg(Q(Joined(report.systemEvents, "; ")))
+                .toStdString();
         report.reason = report.reason.empty() ? happened : report.reason + "; " + happened;
     }
 }
@@ -537,6 +534,11 @@ struct ReportFile {
     std::string path;
     std::unique_ptr<QFile> file;
 };
+
+QString CannotWriteReport(const ReportFile& report)
+{
+    return Cli::tr("cannot write the report to %1: %2").arg(Q(report.path), report.file->errorString());
+}
 
 int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::string& workDirectory,
              ReportFile& reportFile)
@@ -565,7 +567,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     report.diagnosticName = Translated(report.diagnosticNameKey);
 
     if (chosen.empty() && !json) {
-        std::printf("%s: the diagnostic has no tests in this build of the module.\n", report.diagnosticName.c_str());
+        Print(Cli::tr("%1: the diagnostic has no tests in this build of the module.").arg(Q(report.diagnosticName)));
     }
 
     SystemComponent* device = nullptr;
@@ -582,8 +584,10 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
 
     InstallInterruptHandler();
     if (!chosen.empty() && !InputStateReadable()) {
-        report.notes.push_back("no X display and no readable input device here: the tests cannot see a person "
-                               "touching the keyboard or the pointer, so user intervention goes undetected");
+        report.notes.push_back(Cli::tr("no X display and no readable input device here: the tests cannot see a "
+                                       "person touching the keyboard or the pointer, so user intervention goes "
+                                       "undetected")
+                                   .toStdString());
     }
     // Watched from before the first test to after the last; each run sees what happens during it.
     std::unique_ptr<SystemEventMonitor> systemEvents;
@@ -593,7 +597,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
         report.notes.insert(report.notes.end(), report.systemEventProblems.begin(), report.systemEventProblems.end());
     }
     for (const std::string& note : console != nullptr ? report.notes : std::vector<std::string>()) {
-        std::printf("note: %s\n", note.c_str());
+        Print(Cli::tr("note: %1").arg(Q(note)));
     }
 
     std::vector<ReportTest> unavailable;
@@ -601,7 +605,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     for (const ChosenTest& test : chosen) {
         ReportTest described = DescribeTest(resource, test);
         if (!described.available && !described.named) {
-            described.reason = kNeedsDialog;
+            described.reason = NeedsDialog().toStdString();
             unavailable.push_back(described);
         } else {
             runnable.emplace_back(described, &test);
@@ -623,7 +627,9 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     }
     for (const ReportTest& test : unavailable) {
         if (console != nullptr) {
-            console->Line(test.name + ": unavailable on the command line (" + test.reason + ")");
+            console->Line(Cli::tr("%1: unavailable on the command line (%2)")
+                              .arg(Q(test.name), Q(test.reason))
+                              .toStdString());
         }
         report.tests.push_back(test);
     }
@@ -634,7 +640,8 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
         if (test.counted) {
             counted.push_back(test.result);
         }
-        ++counts[test.available || test.named ? ResultName(test.result) : "unavailable on the command line"];
+        ++counts[test.available || test.named ? ResultText(test.result)
+                                              : Cli::tr("unavailable on the command line").toStdString()];
     }
     // Nothing that counts ran: "passed" would claim what nobody checked.
     report.exitStatus = counted.empty() ? kExitNotRun : ExitStatusFor(counted);
@@ -642,11 +649,11 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     report.durationSeconds = ReportTime::Now().SecondsSince(report.startedAt);
 
     if (console != nullptr && !report.tests.empty()) {
-        std::string summary;
+        QStringList summary;
         for (const auto& [name, count] : counts) {
-            summary += (summary.empty() ? "" : ", ") + std::to_string(count) + " " + name;
+            summary << Cli::tr("%1 %2", "a count and what it counts: 2 passed").arg(QString::number(count), Q(name));
         }
-        std::printf("Summary: %s\n", summary.c_str());
+        Print(Cli::tr("Summary: %1").arg(summary.join(Cli::tr(", ", "between the counts of the summary"))));
     }
     if (json) {
         std::fputs(ReportJson(report).c_str(), stdout);
@@ -657,8 +664,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
         if (reportFile.file->write(document.data(), static_cast<qint64>(document.size()))
                 != static_cast<qint64>(document.size())
             || !reportFile.file->flush()) {
-            return Fail("cannot write the report to " + reportFile.path + ": "
-                        + reportFile.file->errorString().toStdString());
+            return Fail(CannotWriteReport(reportFile).toStdString());
         }
         reportFile.file->close();
     }
@@ -693,18 +699,19 @@ int main(int argc, char** argv)
     const std::string moduleName = commandLine.moduleName.value_or(kDefaultModule);
     const std::string modulePath = commandLine.modulePath
         ? AbsolutePath(*commandLine.modulePath)
-        : QDir(QString::fromStdString(programFolder + "/../lib")).absoluteFilePath(
-              QString::fromStdString("lib" + moduleName + ".so")).toStdString();
+        : ModulePathFor(programFolder, moduleName);
     if (!commandLine.modulePath && !QFileInfo::exists(QString::fromStdString(modulePath))) {
         return UsageError("unknown module '" + moduleName + "' (no " + modulePath + ")");
     }
     const std::string workDirectory =
-        commandLine.workDirectory ? AbsolutePath(*commandLine.workDirectory) : programFolder;
+        commandLine.workDirectory ? AbsolutePath(*commandLine.workDirectory) : WorkFolderFor(programFolder);
 
-    MessageTranslator translator;
-    if (!translator.Install("en_US", {programFolder + "/translations",
-                                      programFolder + "/../share/halvik-diagnostics/translations"})) {
-        std::fprintf(stderr, "%s: warning: no message catalogue found; showing message keys\n", kProgram);
+    HostCatalogues catalogues;
+    const std::string missing =
+        catalogues.Install(ChooseCatalogueLanguage(workDirectory, corvo::platform::SystemUiLanguages()),
+                           CatalogueFoldersFor(programFolder));
+    if (!missing.empty()) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, Cli::tr("warning: %1").arg(Q(missing)).toUtf8().constData());
     }
 
     std::string error;
@@ -725,14 +732,15 @@ int main(int argc, char** argv)
         reportFile.path = AbsolutePath(*commandLine.reportPath);
         reportFile.file = std::make_unique<QFile>(QString::fromStdString(reportFile.path));
         if (!reportFile.file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            return Fail("cannot write the report to " + reportFile.path + ": "
-                        + reportFile.file->errorString().toStdString());
+            return Fail(CannotWriteReport(reportFile).toStdString());
         }
     }
 
     // The module looks for config.ini and its driver service in the current directory.
     if (chdir(workDirectory.c_str()) != 0) {
-        return Fail("cannot use working folder " + workDirectory + ": " + std::strerror(errno));
+        return Fail(Cli::tr("cannot use working folder %1: %2")
+                        .arg(Q(workDirectory), QString::fromLocal8Bit(std::strerror(errno)))
+                        .toStdString());
     }
 
     ModuleView view;
@@ -744,7 +752,7 @@ int main(int argc, char** argv)
     view.path = modulePath;
     view.version = version;
     if (view.resource == nullptr || view.diagnostic == nullptr) {
-        return Fail("the module " + modulePath + " offers no diagnostic");
+        return Fail(Cli::tr("the module %1 offers no diagnostic").arg(Q(modulePath)).toStdString());
     }
 
     if (commandLine.help) {

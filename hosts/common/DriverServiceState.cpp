@@ -4,6 +4,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <cerrno>
 #include <cstring>
 
@@ -13,6 +16,8 @@
 namespace corvo::hosts {
 
 namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 const char* AccessName(uint32_t code)
 {
@@ -51,14 +56,20 @@ DriverServiceState DescribeDriverService(const std::string& workDirectory)
         return state;
     }
     if (libraries.Resolve(library, kCreateServiceSymbol) == nullptr) {
-        state.problem = state.path + " does not export " + kCreateServiceSymbol;
+        state.problem = QCoreApplication::translate("DriverServiceState", "%1 does not export %2")
+                            .arg(Q(state.path), QString::fromLatin1(kCreateServiceSymbol))
+                            .toStdString();
     } else if (auto check = reinterpret_cast<CheckHDXServiceAccessFunction>(
                    libraries.Resolve(library, kCheckServiceAccessSymbol))) {
         char reason[512] = {};
         const uint32_t code = check(reason, sizeof reason);
         state.access = AccessName(code);
         state.usable = code == static_cast<uint32_t>(HDXServiceAccess::Reachable);
-        state.problem = state.usable ? "" : reason[0] != '\0' ? reason : "the keyboard controller cannot be reached";
+        state.problem = state.usable ? ""
+            : reason[0] != '\0'     ? reason
+                                   : QCoreApplication::translate("DriverServiceState",
+                                                                 "the keyboard controller cannot be reached")
+                                         .toStdString();
     } else {
         state.access = "unknown";
         state.usable = true;
@@ -70,15 +81,19 @@ DriverServiceState DescribeDriverService(const std::string& workDirectory)
 std::string DriverServiceState::Summary() const
 {
     if (!found) {
-        return "not found (" + path + ": " + problem + ")";
+        return QCoreApplication::translate("DriverServiceState", "not found (%1: %2)")
+            .arg(Q(path), Q(problem))
+            .toStdString();
     }
     if (usable) {
         return path;
     }
     if (!access.empty()) {
-        return path + " - the PS/2 test cannot run: " + problem;
+        return QCoreApplication::translate("DriverServiceState", "%1 - the PS/2 test cannot run: %2")
+            .arg(Q(path), Q(problem))
+            .toStdString();
     }
-    return "refused: " + problem;
+    return QCoreApplication::translate("DriverServiceState", "refused: %1").arg(Q(problem)).toStdString();
 }
 
 } // namespace corvo::hosts

@@ -1,6 +1,7 @@
 // The login manager's signals on the system bus, turned into system-event bits.
 #include "LogindEventSource.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
@@ -22,6 +23,11 @@ const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kManagerPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManagerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kSessionInterface = QStringLiteral("org.freedesktop.login1.Session");
+
+// What the hosts show and record, in the user's language; one context for every source of events.
+struct SystemEvents {
+    Q_DECLARE_TR_FUNCTIONS(SystemEvents)
+};
 
 // The object path of this process's own session: the one its login named, else the one the
 // login manager finds for its process id. Empty outside any session (a service, a container).
@@ -57,22 +63,26 @@ LogindEventSource::LogindEventSource(RaiseFunction raise) : m_raise(std::move(ra
     m_connectionName = QStringLiteral("halvik-system-events-%1").arg(++connections);
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SystemBus, m_connectionName);
     if (!bus.isConnected()) {
-        m_problems.push_back("no system message bus here (" + bus.lastError().message().toStdString() +
-                             "): a suspend, a screen lock or a user switch during a test goes unseen");
+        m_problems.push_back(SystemEvents::tr("no system message bus here (%1): a suspend, a screen lock or a user "
+                                              "switch during a test goes unseen")
+                                 .arg(bus.lastError().message())
+                                 .toStdString());
         return;
     }
     // Matched on the service name: only the process that owns it can raise these events.
     bus.connect(kService, kManagerPath, kManagerInterface, QStringLiteral("PrepareForSleep"), this,
                 SLOT(OnPrepareForSleep(bool)));
     if (!bus.interface()->isServiceRegistered(kService)) {
-        m_problems.push_back("no login manager (org.freedesktop.login1) on the system bus: a suspend, a "
-                             "screen lock or a user switch during a test goes unseen");
+        m_problems.push_back(SystemEvents::tr("no login manager (org.freedesktop.login1) on the system bus: a "
+                                              "suspend, a screen lock or a user switch during a test goes unseen")
+                                 .toStdString());
         return;
     }
     const QString session = FindOwnSession(bus);
     if (session.isEmpty()) {
-        m_problems.push_back("this program runs outside a login session: a screen lock or a user switch "
-                             "during a test goes unseen");
+        m_problems.push_back(SystemEvents::tr("this program runs outside a login session: a screen lock or a user "
+                                              "switch during a test goes unseen")
+                                 .toStdString());
         return;
     }
     bus.connect(kService, session, kSessionInterface, QStringLiteral("Lock"), this, SLOT(OnLock()));
@@ -85,10 +95,15 @@ LogindEventSource::~LogindEventSource() { QDBusConnection::disconnectFromBus(m_c
 
 void LogindEventSource::OnPrepareForSleep(bool start)
 {
-    m_raise(system_events::kSleep, start ? "the system is about to suspend" : "the system has resumed from suspend");
+    m_raise(system_events::kSleep, (start ? SystemEvents::tr("the system is about to suspend")
+                                          : SystemEvents::tr("the system has resumed from suspend"))
+                                       .toStdString());
 }
 
-void LogindEventSource::OnLock() { m_raise(system_events::kSessionLocked, "the session was locked"); }
+void LogindEventSource::OnLock()
+{
+    m_raise(system_events::kSessionLocked, SystemEvents::tr("the session was locked").toStdString());
+}
 
 void LogindEventSource::OnSessionPropertiesChanged(const QString& interface, const QVariantMap& changed,
                                                    const QStringList&)
@@ -97,11 +112,11 @@ void LogindEventSource::OnSessionPropertiesChanged(const QString& interface, con
         return;
     }
     if (changed.contains(QStringLiteral("LockedHint")) && changed.value(QStringLiteral("LockedHint")).toBool()) {
-        m_raise(system_events::kSessionLocked, "the session was locked");
+        m_raise(system_events::kSessionLocked, SystemEvents::tr("the session was locked").toStdString());
     }
     if (changed.contains(QStringLiteral("Active")) && !changed.value(QStringLiteral("Active")).toBool()) {
         m_raise(system_events::kSessionInactive,
-                "the session stopped being the active one (a user or terminal switch)");
+                SystemEvents::tr("the session stopped being the active one (a user or terminal switch)").toStdString());
     }
 }
 

@@ -1,8 +1,7 @@
-// Catalogue loading and the translation of composed message texts.
+// The translation of composed message texts.
 #include "MessageTranslator.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QString>
 
 namespace corvo::hosts {
@@ -22,25 +21,6 @@ bool TranslateExact(const std::string& key, std::string& translated)
 }
 
 } // namespace
-
-bool MessageTranslator::Install(const std::string& language, const std::vector<std::string>& folders)
-{
-    const QString file = QStringLiteral("keyboard_%1.qm").arg(QString::fromStdString(language));
-    for (const std::string& folder : folders) {
-        const QString path = QString::fromStdString(folder) + QLatin1Char('/') + file;
-        if (!QFileInfo::exists(path)) {
-            continue;
-        }
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(path)) {
-            QCoreApplication::installTranslator(translator.get());
-            m_translator = std::move(translator);
-            m_loadedFrom = path.toStdString();
-            return true;
-        }
-    }
-    return false;
-}
 
 std::string MessageTranslator::Translate(const std::string& text)
 {

@@ -1,6 +1,9 @@
 // The host's view of the PS/2 test's two preconditions: a usable driver service and a keyboard.
 #include "Ps2Readiness.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include "DriverServiceState.h"
 #include "platform/Ps2KeyboardEvidence.h"
 #include "platform/hwkit.h"
@@ -29,11 +32,16 @@ std::string Ps2NotRunReason(const std::string& workDirectory)
 {
     const DriverServiceState service = DescribeDriverService(workDirectory);
     if (!service.usable) {
-        return "driver service " + service.Summary();
+        return QCoreApplication::translate("Ps2Readiness", "driver service %1")
+            .arg(QString::fromStdString(service.Summary()))
+            .toStdString();
     }
     const Ps2KeyboardPresence keyboard = DescribePs2Keyboard();
     if (!keyboard.present) {
-        return "no PS/2 keyboard" + (keyboard.reason.empty() ? std::string() : ": " + keyboard.reason);
+        return (keyboard.reason.empty() ? QCoreApplication::translate("Ps2Readiness", "no PS/2 keyboard")
+                                        : QCoreApplication::translate("Ps2Readiness", "no PS/2 keyboard: %1")
+                                              .arg(QString::fromStdString(keyboard.reason)))
+            .toStdString();
     }
     return {};
 }

@@ -1,32 +1,60 @@
 // Result names and the exit status of a set of results.
 #include "TestOutcome.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include "module/TestResult.h"
 
 namespace corvo::hosts {
 
-std::string ResultName(uint32_t result)
+namespace {
+
+constexpr char kContext[] = "TestOutcome";
+
+struct CodeName {
+    uint32_t code;
+    const char* name; // English; the catalogues translate it in context "TestOutcome"
+};
+
+constexpr CodeName kResultNames[] = {
+    {Passed, QT_TRANSLATE_NOOP("TestOutcome", "passed")},
+    {Failed, QT_TRANSLATE_NOOP("TestOutcome", "failed")},
+    {NotRun, QT_TRANSLATE_NOOP("TestOutcome", "not run")},
+    {Aborted, QT_TRANSLATE_NOOP("TestOutcome", "aborted")},
+    {PassedWithWarnings, QT_TRANSLATE_NOOP("TestOutcome", "passed with warnings")},
+    {InternalError, QT_TRANSLATE_NOOP("TestOutcome", "internal error")},
+};
+constexpr char kUnknownResult[] = QT_TRANSLATE_NOOP("TestOutcome", "unknown result %1");
+
+constexpr CodeName kKindNames[] = {
+    {Information, QT_TRANSLATE_NOOP("TestOutcome", "info")},
+    {Warning, QT_TRANSLATE_NOOP("TestOutcome", "warning")},
+    {FailureDetail, QT_TRANSLATE_NOOP("TestOutcome", "failure")},
+};
+constexpr char kUnknownKind[] = QT_TRANSLATE_NOOP("TestOutcome", "kind %1");
+
+// The name of code in table, or the fallback with the number; translated when asked to.
+template <std::size_t N>
+std::string Named(const CodeName (&table)[N], const char* fallback, uint32_t code, bool translated)
 {
-    switch (result) {
-    case Passed: return "passed";
-    case Failed: return "failed";
-    case NotRun: return "not run";
-    case Aborted: return "aborted";
-    case PassedWithWarnings: return "passed with warnings";
-    case InternalError: return "internal error";
-    default: return "unknown result " + std::to_string(result);
+    const auto text = [translated](const char* english) {
+        return translated ? QCoreApplication::translate(kContext, english) : QString::fromLatin1(english);
+    };
+    for (const CodeName& row : table) {
+        if (row.code == code) {
+            return text(row.name).toStdString();
+        }
     }
+    return text(fallback).arg(code).toStdString();
 }
 
-std::string MessageKindName(uint32_t kind)
-{
-    switch (kind) {
-    case Information: return "info";
-    case Warning: return "warning";
-    case FailureDetail: return "failure";
-    default: return "kind " + std::to_string(kind);
-    }
-}
+} // namespace
+
+std::string ResultName(uint32_t result) { return Named(kResultNames, kUnknownResult, result, false); }
+std::string MessageKindName(uint32_t kind) { return Named(kKindNames, kUnknownKind, kind, false); }
+std::string ResultText(uint32_t result) { return Named(kResultNames, kUnknownResult, result, true); }
+std::string MessageKindText(uint32_t kind) { return Named(kKindNames, kUnknownKind, kind, true); }
 
 int ExitStatusFor(const std::vector<uint32_t>& results)
 {

@@ -7,10 +7,14 @@
 
 namespace corvo::hosts {
 
-// "passed", "failed", "not run", "aborted", "passed with warnings", "internal error".
+// "passed", "failed", "not run", "aborted", "passed with warnings", "internal error": always
+// English, as run reports give them beside the code for scripts to read.
 std::string ResultName(uint32_t result);
-// The message kind as a word: "info", "warning", "failure".
+// The message kind as a word: "info", "warning", "failure"; English, as ResultName.
 std::string MessageKindName(uint32_t kind);
+// The same words in the user's language, for what a host prints or shows.
+std::string ResultText(uint32_t result);
+std::string MessageKindText(uint32_t kind);
 
 enum ExitStatus : int {
     kExitPassed = 0,   // every chosen test passed, possibly with warnings

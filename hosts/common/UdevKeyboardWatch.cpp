@@ -1,6 +1,7 @@
 // A libudev monitor on input devices and USB interfaces, read through a socket notifier.
 #include "UdevKeyboardWatch.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <libudev.h>
@@ -16,7 +17,10 @@ namespace corvo::hosts {
 
 namespace {
 
-constexpr char kUnseen[] = ": a keyboard plugged in or out during a test goes unseen";
+// What the hosts show and record, in the user's language; one context for every source of events.
+struct SystemEvents {
+    Q_DECLARE_TR_FUNCTIONS(SystemEvents)
+};
 
 std::string Text(const char* value) { return value != nullptr ? value : ""; }
 
@@ -27,20 +31,28 @@ UdevKeyboardWatch::UdevKeyboardWatch(RaiseFunction raise) : m_raise(std::move(ra
     m_udev = udev_new();
     m_monitor = m_udev != nullptr ? udev_monitor_new_from_netlink(m_udev, "udev") : nullptr;
     if (m_monitor == nullptr) {
-        m_problems.push_back(std::string("udev cannot be asked here (") + std::strerror(errno) + ")" + kUnseen);
+        const int error = errno;
+        m_problems.push_back(SystemEvents::tr("udev cannot be asked here (%1): a keyboard plugged in or out during a "
+                                              "test goes unseen")
+                                 .arg(QString::fromLocal8Bit(std::strerror(error)))
+                                 .toStdString());
         return;
     }
     udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "input", nullptr);
     udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "usb", "usb_interface");
     if (const int error = udev_monitor_enable_receiving(m_monitor); error < 0) {
-        m_problems.push_back(std::string("the udev monitor could not be started (") + std::strerror(-error) + ")" +
-                             kUnseen);
+        m_problems.push_back(SystemEvents::tr("the udev monitor could not be started (%1): a keyboard plugged in or "
+                                              "out during a test goes unseen")
+                                 .arg(QString::fromLocal8Bit(std::strerror(-error)))
+                                 .toStdString());
         return;
     }
     // libudev itself silently listens to nothing when the udev service is not running, as in most
     // containers.
     if (access("/run/udev/control", F_OK) != 0) {
-        m_problems.push_back(std::string("the udev service is not running") + kUnseen);
+        m_problems.push_back(
+            SystemEvents::tr("the udev service is not running: a keyboard plugged in or out during a test goes unseen")
+                .toStdString());
     }
     m_notifier = std::make_unique<QSocketNotifier>(udev_monitor_get_fd(m_monitor), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &UdevKeyboardWatch::OnReadable);
@@ -61,9 +73,12 @@ std::string UdevKeyboardWatch::Describe(const DeviceEvent& event)
     if (!keyboard) {
         return {};
     }
-    return event.action == "add" ? "a keyboard was plugged in"
-         : event.action == "remove" ? "a keyboard was unplugged"
-         : std::string();
+    if (event.action != "add" && event.action != "remove") {
+        return {};
+    }
+    return (event.action == "add" ? SystemEvents::tr("a keyboard was plugged in")
+                                  : SystemEvents::tr("a keyboard was unplugged"))
+        .toStdString();
 }
 
 void UdevKeyboardWatch::OnReadable()

@@ -5,11 +5,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,15 +15,17 @@
 #include <string>
 #include <vector>
 
+#include "Catalogues.h"
 #include "GuiOptions.h"
+#include "InstallLayout.h"
 #include "MainWindow.h"
-#include "MessageTranslator.h"
 #include "ModuleLibrary.h"
 #include "TestOutcome.h"
 #include "TestSelection.h"
 #include "module/Diagnostic.h"
 #include "module/ModuleInterface.h"
 #include "module/Resource.h"
+#include "platform/UiLanguageSource.h"
 
 using namespace corvo::hosts;
 using namespace corvo::hosts::gui;
@@ -33,9 +33,6 @@ using namespace corvo::hosts::gui;
 namespace {
 
 constexpr char kProgram[] = "HalvikDiagnostics";
-// The module's messages and the window's own texts are shown in one language, from two catalogues
-// installed side by side.
-constexpr char kLanguage[] = "en_US";
 
 int UsageError(const std::string& error)
 {
@@ -46,7 +43,8 @@ int UsageError(const std::string& error)
 // Errors go to standard error always, and into a message box when a person is watching.
 int Fail(const std::string& error, bool showBox)
 {
-    std::fprintf(stderr, "%s: error: %s\n", kProgram, error.c_str());
+    const QString line = QCoreApplication::translate("main", "error: %1").arg(QString::fromStdString(error));
+    std::fprintf(stderr, "%s: %s\n", kProgram, line.toUtf8().constData());
     if (showBox) {
         QMessageBox::critical(nullptr, QCoreApplication::translate("main", "Halvik Diagnostics"),
                               QString::fromStdString(error));
@@ -61,9 +59,7 @@ std::string AbsolutePath(const std::string& path)
 
 std::string DefaultModulePath(const std::string& programFolder)
 {
-    return QDir(QString::fromStdString(programFolder + "/../lib"))
-        .absoluteFilePath(QStringLiteral("libkeyboard.so"))
-        .toStdString();
+    return ModulePathFor(programFolder, "keyboard");
 }
 
 int PrintVersion(int argc, char** argv, const GuiOptions& options)
@@ -104,23 +100,17 @@ int main(int argc, char** argv)
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::string modulePath =
         options.modulePath ? AbsolutePath(*options.modulePath) : DefaultModulePath(programFolder);
-    const std::string workDirectory = options.workDirectory ? AbsolutePath(*options.workDirectory) : programFolder;
+    const std::string workDirectory = options.workDirectory ? AbsolutePath(*options.workDirectory) : WorkFolderFor(programFolder);
 
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
-    const std::vector<std::string> catalogueFolders = {programFolder + "/translations",
-                                                       programFolder + "/../share/halvik-diagnostics/translations"};
-    MessageTranslator translator;
-    if (!translator.Install(kLanguage, catalogueFolders)) {
-        std::fprintf(stderr, "%s: warning: no message catalogue found; showing message keys\n", kProgram);
-    }
-    QTranslator hostCatalogue;
-    const QString hostCatalogueName = QStringLiteral("halvik-diagnostics_%1").arg(QLatin1String(kLanguage));
-    const bool hostCatalogueFound = std::any_of(catalogueFolders.begin(), catalogueFolders.end(), [&](const std::string& folder) {
-        return hostCatalogue.load(hostCatalogueName, QString::fromStdString(folder));
-    });
-    if (!hostCatalogueFound || !QCoreApplication::installTranslator(&hostCatalogue)) {
-        std::fprintf(stderr, "%s: warning: no catalogue of the window's texts found (%s.qm)\n", kProgram,
-                     hostCatalogueName.toUtf8().constData());
+    // The module's messages and the window's own texts in the language the module's dialogs choose.
+    HostCatalogues catalogues;
+    const std::string missing =
+        catalogues.Install(ChooseCatalogueLanguage(workDirectory, corvo::platform::SystemUiLanguages()),
+                           CatalogueFoldersFor(programFolder));
+    if (!missing.empty()) {
+        const QString warning = QCoreApplication::translate("main", "warning: %1").arg(QString::fromStdString(missing));
+        std::fprintf(stderr, "%s: %s\n", kProgram, warning.toUtf8().constData());
     }
 
     std::string error;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "module/ConfigData.h"
 #include "module/ObjectId.h"
-#include "utils/ConfigFile.h"
 
 class ExecutionContext;
 class SystemComponent;

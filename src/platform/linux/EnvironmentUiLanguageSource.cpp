@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 namespace corvo::platform {
@@ -17,6 +18,17 @@ std::optional<std::string> ReadEnvironment(const char* name)
     }
     return std::string(value);
 }
+
+// The region a bare language name stands for: the one the suite's catalogues are written for, so
+// that "LANGUAGE=de:en" or "LANG=de" shows German rather than falling back to English.
+struct BareLanguage {
+    std::string_view language;
+    std::string_view region;
+};
+constexpr BareLanguage kBareLanguageRegions[] = {
+    {"en", "US"}, {"es", "ES"}, {"fr", "FR"}, {"it", "IT"}, {"de", "DE"},
+    {"nl", "NL"}, {"zh", "CN"}, {"ja", "JP"}, {"pt", "BR"},
+};
 
 } // namespace
 
@@ -34,6 +46,11 @@ std::string EnvironmentUiLanguageSource::LocaleToLanguageName(const std::string&
     for (char& c : name) {
         if (c == '_') {
             c = '-';
+        }
+    }
+    for (const BareLanguage& bare : kBareLanguageRegions) {
+        if (name == bare.language) {
+            return name + "-" + std::string(bare.region);
         }
     }
     return name;

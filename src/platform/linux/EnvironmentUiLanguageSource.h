@@ -18,7 +18,9 @@ public:
 
     std::vector<std::string> PreferredUiLanguages() const override;
 
-    // "de_DE.UTF-8@euro" -> "de-DE"; empty for the "C" and "POSIX" locales and for empty text.
+    // "de_DE.UTF-8@euro" -> "de-DE"; a bare language the catalogues are written in takes their
+    // region ("de" -> "de-DE", "pt" -> "pt-BR"); empty for the "C" and "POSIX" locales and for
+    // empty text.
     static std::string LocaleToLanguageName(const std::string& locale);
 
 private:

@@ -70,7 +70,7 @@ TEST(LanguageTest, EnvironmentFollowsTheCLibrarysPrecedence)
         {{{"LANG", "de_DE.UTF-8"}}, {"de-DE"}}, {{{"LANG", "de_AT.UTF-8@euro"}}, {"de-AT"}},
         {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, {"ja-JP"}},
         {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP"}, {"LC_ALL", "fr_FR"}}, {"fr-FR"}},
-        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:en"}}, {"pt-BR", "en"}},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:en"}}, {"pt-BR", "en-US"}},
         {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "::"}}, {"de-DE"}},
         // In the C locale the list in LANGUAGE is ignored, as the C library does.
         {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "ja_JP"}}, {}}, {{{"LC_ALL", "POSIX"}}, {}}, {{}, {}}};
