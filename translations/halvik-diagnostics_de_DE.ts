@@ -318,6 +318,10 @@
         <source>a keyboard was unplugged</source>
         <translation>eine Tastatur wurde getrennt</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>die Bildschirmkonfiguration hat sich geändert</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

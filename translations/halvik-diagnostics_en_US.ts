@@ -317,6 +317,10 @@
         <source>a keyboard was unplugged</source>
         <translation>a keyboard was unplugged</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>the screen configuration changed</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

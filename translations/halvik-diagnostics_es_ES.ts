@@ -318,6 +318,10 @@
         <source>a keyboard was unplugged</source>
         <translation>se ha desconectado un teclado</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>la configuración de la pantalla ha cambiado</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

@@ -5,47 +5,47 @@
     <name>Catalogues</name>
     <message>
         <source>%1 not found in %2: showing message keys</source>
-        <translation>impossible de trouver %1 dans %2 : affichage des clés de message</translation>
+        <translation>impossible de trouver %1 dans %2&#xa0;: affichage des clés de message</translation>
     </message>
     <message>
         <source>%1 not found in %2: showing English instead</source>
-        <translation>impossible de trouver %1 dans %2 : affichage en anglais à la place</translation>
+        <translation>impossible de trouver %1 dans %2&#xa0;: affichage en anglais à la place</translation>
     </message>
 </context>
 <context>
     <name>ConsoleReport</name>
     <message>
         <source>progress %1% (%2)</source>
-        <translation>progression %1 % (%2)</translation>
+        <translation>progression %1&#xa0;% (%2)</translation>
     </message>
     <message>
         <source>progress %1% (%2): %3</source>
-        <translation>progression %1 % (%2) : %3</translation>
+        <translation>progression %1&#xa0;% (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>message kind: message</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
         <comment>message kind: message (the keyboard it is about)</comment>
-        <translation>%1 : %2 (%3)</translation>
+        <translation>%1&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation>remarque : %1</translation>
+        <translation>remarque&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2 (result %3)</source>
-        <translation>%1 : %2 (résultat %3)</translation>
+        <translation>%1&#xa0;: %2 (résultat %3)</translation>
     </message>
 </context>
 <context>
     <name>DriverServiceState</name>
     <message>
         <source>%1 does not export %2</source>
-        <translation>%1 n'exporte pas %2</translation>
+        <translation>%1 n&apos;exporte pas %2</translation>
     </message>
     <message>
         <source>the keyboard controller cannot be reached</source>
@@ -53,22 +53,22 @@
     </message>
     <message>
         <source>not found (%1: %2)</source>
-        <translation>introuvable (%1 : %2)</translation>
+        <translation>introuvable (%1&#xa0;: %2)</translation>
     </message>
     <message>
         <source>%1 - the PS/2 test cannot run: %2</source>
-        <translation>%1 - le test PS/2 ne peut pas s'exécuter : %2</translation>
+        <translation>%1 - le test PS/2 ne peut pas s&apos;exécuter&#xa0;: %2</translation>
     </message>
     <message>
         <source>refused: %1</source>
-        <translation>refusé : %1</translation>
+        <translation>refusé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
     <message>
         <source>error: %1</source>
-        <translation>erreur : %1</translation>
+        <translation>erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Module %1 (%2), version %3</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Diagnostic %1: %2</source>
-        <translation>Diagnostic %1 : %2</translation>
+        <translation>Diagnostic %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>This build of the module has no tests yet.</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Tests:</source>
-        <translation>Tests :</translation>
+        <translation>Tests&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (interactive)</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>the module has no component manager</source>
-        <translation>le module n'a pas de gestionnaire de composants</translation>
+        <translation>le module n&apos;a pas de gestionnaire de composants</translation>
     </message>
     <message>
         <source>Connection</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>%1: %2 found</source>
-        <translation>%1 : %2 trouvé(s)</translation>
+        <translation>%1&#xa0;: %2 trouvé(s)</translation>
     </message>
     <message>
         <source>present</source>
@@ -113,31 +113,31 @@
     </message>
     <message>
         <source>PS/2 keyboard: %1</source>
-        <translation>Clavier PS/2 : %1</translation>
+        <translation>Clavier PS/2&#xa0;: %1</translation>
     </message>
     <message>
         <source>PS/2 keyboard: %1 - %2</source>
-        <translation>Clavier PS/2 : %1 - %2</translation>
+        <translation>Clavier PS/2&#xa0;: %1 - %2</translation>
     </message>
     <message>
         <source>Driver service: %1</source>
-        <translation>Service de pilote : %1</translation>
+        <translation>Service de pilote&#xa0;: %1</translation>
     </message>
     <message>
         <source>System events: %1</source>
-        <translation>Événements système : %1</translation>
+        <translation>Événements système&#xa0;: %1</translation>
     </message>
     <message>
         <source>watched (suspend, screen lock and user switches from the login manager, keyboard hot-plug from udev)</source>
-        <translation>surveillés (mise en veille, verrouillage de l'écran et changements d'utilisateur par le gestionnaire de connexions, branchement à chaud de claviers par udev)</translation>
+        <translation>surveillés (mise en veille, verrouillage de l&apos;écran et changements d&apos;utilisateur par le gestionnaire de connexions, branchement à chaud de claviers par udev)</translation>
     </message>
     <message>
         <source>interactive test: needs a person at a dialog, which this host cannot show</source>
-        <translation>test interactif : il faut une personne devant une boîte de dialogue, que cet hôte ne peut pas afficher</translation>
+        <translation>test interactif&#xa0;: il faut une personne devant une boîte de dialogue, que cet hôte ne peut pas afficher</translation>
     </message>
     <message>
         <source>not started: cancelled by the user</source>
-        <translation>non démarré : annulé par l'utilisateur</translation>
+        <translation>non démarré&#xa0;: annulé par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>this build of the module does not contain this test</source>
@@ -145,35 +145,35 @@
     </message>
     <message>
         <source>the test stopped with an exception: %1</source>
-        <translation>le test s'est arrêté à cause d'une exception : %1</translation>
+        <translation>le test s&apos;est arrêté à cause d&apos;une exception&#xa0;: %1</translation>
     </message>
     <message>
         <source>system event: %1</source>
-        <translation>événement système : %1</translation>
+        <translation>événement système&#xa0;: %1</translation>
     </message>
     <message>
         <source>system events: %1</source>
-        <translation>événements système : %1</translation>
+        <translation>événements système&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write the report to %1: %2</source>
-        <translation>impossible d'écrire le rapport dans %1 : %2</translation>
+        <translation>impossible d&apos;écrire le rapport dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: the diagnostic has no tests in this build of the module.</source>
-        <translation>%1 : le diagnostic ne contient aucun test dans cette version du module.</translation>
+        <translation>%1&#xa0;: le diagnostic ne contient aucun test dans cette version du module.</translation>
     </message>
     <message>
         <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>ni affichage X ni périphérique d'entrée lisible ici : les tests ne peuvent pas voir une personne toucher le clavier ou le dispositif de pointage, une intervention de l'utilisateur passe donc inaperçue</translation>
+        <translation>ni affichage X ni périphérique d&apos;entrée lisible ici&#xa0;: les tests ne peuvent pas voir une personne toucher le clavier ou le dispositif de pointage, une intervention de l&apos;utilisateur passe donc inaperçue</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation>remarque : %1</translation>
+        <translation>remarque&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: unavailable on the command line (%2)</source>
-        <translation>%1 : indisponible en ligne de commande (%2)</translation>
+        <translation>%1&#xa0;: indisponible en ligne de commande (%2)</translation>
     </message>
     <message>
         <source>unavailable on the command line</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Summary: %1</source>
-        <translation>Résumé : %1</translation>
+        <translation>Résumé&#xa0;: %1</translation>
     </message>
     <message>
         <source>, </source>
@@ -195,11 +195,11 @@
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot use working folder %1: %2</source>
-        <translation>impossible d'utiliser le dossier de travail %1 : %2</translation>
+        <translation>impossible d&apos;utiliser le dossier de travail %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the module %1 offers no diagnostic</source>
@@ -266,22 +266,22 @@
     </message>
     <message>
         <source>no PS/2 keyboard: %1</source>
-        <translation>aucun clavier PS/2 : %1</translation>
+        <translation>aucun clavier PS/2&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>SystemEvents</name>
     <message>
         <source>no system message bus here (%1): a suspend, a screen lock or a user switch during a test goes unseen</source>
-        <translation>aucun bus de messages système ici (%1) : une mise en veille, un verrouillage de l'écran ou un changement d'utilisateur pendant un test passe inaperçu</translation>
+        <translation>aucun bus de messages système ici (%1)&#xa0;: une mise en veille, un verrouillage de l&apos;écran ou un changement d&apos;utilisateur pendant un test passe inaperçu</translation>
     </message>
     <message>
         <source>no login manager (org.freedesktop.login1) on the system bus: a suspend, a screen lock or a user switch during a test goes unseen</source>
-        <translation>aucun gestionnaire de connexions (org.freedesktop.login1) sur le bus système : une mise en veille, un verrouillage de l'écran ou un changement d'utilisateur pendant un test passe inaperçu</translation>
+        <translation>aucun gestionnaire de connexions (org.freedesktop.login1) sur le bus système&#xa0;: une mise en veille, un verrouillage de l&apos;écran ou un changement d&apos;utilisateur pendant un test passe inaperçu</translation>
     </message>
     <message>
         <source>this program runs outside a login session: a screen lock or a user switch during a test goes unseen</source>
-        <translation>ce programme s'exécute hors d'une session de connexion : un verrouillage de l'écran ou un changement d'utilisateur pendant un test passe inaperçu</translation>
+        <translation>ce programme s&apos;exécute hors d&apos;une session de connexion&#xa0;: un verrouillage de l&apos;écran ou un changement d&apos;utilisateur pendant un test passe inaperçu</translation>
     </message>
     <message>
         <source>the system is about to suspend</source>
@@ -297,19 +297,19 @@
     </message>
     <message>
         <source>the session stopped being the active one (a user or terminal switch)</source>
-        <translation>la session n'est plus la session active (changement d'utilisateur ou de terminal)</translation>
+        <translation>la session n&apos;est plus la session active (changement d&apos;utilisateur ou de terminal)</translation>
     </message>
     <message>
         <source>udev cannot be asked here (%1): a keyboard plugged in or out during a test goes unseen</source>
-        <translation>impossible d'interroger udev ici (%1) : un clavier branché ou débranché pendant un test passe inaperçu</translation>
+        <translation>impossible d&apos;interroger udev ici (%1)&#xa0;: un clavier branché ou débranché pendant un test passe inaperçu</translation>
     </message>
     <message>
         <source>the udev monitor could not be started (%1): a keyboard plugged in or out during a test goes unseen</source>
-        <translation>le moniteur udev n'a pas pu être démarré (%1) : un clavier branché ou débranché pendant un test passe inaperçu</translation>
+        <translation>le moniteur udev n&apos;a pas pu être démarré (%1)&#xa0;: un clavier branché ou débranché pendant un test passe inaperçu</translation>
     </message>
     <message>
         <source>the udev service is not running: a keyboard plugged in or out during a test goes unseen</source>
-        <translation>le service udev n'est pas en cours d'exécution : un clavier branché ou débranché pendant un test passe inaperçu</translation>
+        <translation>le service udev n&apos;est pas en cours d&apos;exécution&#xa0;: un clavier branché ou débranché pendant un test passe inaperçu</translation>
     </message>
     <message>
         <source>a keyboard was plugged in</source>
@@ -318,6 +318,10 @@
     <message>
         <source>a keyboard was unplugged</source>
         <translation>un clavier a été débranché</translation>
+    </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>la configuration de l’écran a changé</translation>
     </message>
 </context>
 <context>
@@ -388,15 +392,15 @@
     </message>
     <message>
         <source>System events: %1</source>
-        <translation>Événements système : %1</translation>
+        <translation>Événements système&#xa0;: %1</translation>
     </message>
     <message>
         <source>System event: %1</source>
-        <translation>Événement système : %1</translation>
+        <translation>Événement système&#xa0;: %1</translation>
     </message>
     <message>
         <source>[dialog] %1: opened</source>
-        <translation>[dialogue] %1 : ouvert</translation>
+        <translation>[dialogue] %1&#xa0;: ouvert</translation>
     </message>
     <message>
         <source>yes</source>
@@ -412,11 +416,11 @@
     </message>
     <message>
         <source>[dialog] %1: closed with %2 (%3), keys shown: %4</source>
-        <translation>[dialogue] %1 : fermé avec %2 (%3), touches affichées : %4</translation>
+        <translation>[dialogue] %1&#xa0;: fermé avec %2 (%3), touches affichées&#xa0;: %4</translation>
     </message>
     <message>
         <source>Keys shown in dialog: %1</source>
-        <translation>Touches affichées dans le dialogue : %1</translation>
+        <translation>Touches affichées dans le dialogue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Halvik Diagnostics</source>
@@ -425,7 +429,7 @@
     </message>
     <message>
         <source>Working folder: %1</source>
-        <translation>Dossier de travail : %1</translation>
+        <translation>Dossier de travail&#xa0;: %1</translation>
     </message>
     <message>
         <source>Module %1</source>
@@ -538,7 +542,7 @@
     </message>
     <message>
         <source>Driver service: %1</source>
-        <translation>Service de pilote : %1</translation>
+        <translation>Service de pilote&#xa0;: %1</translation>
     </message>
     <message>
         <source>The module offers no diagnostic</source>
@@ -554,7 +558,7 @@
     </message>
     <message>
         <source>Device list refreshed: %1</source>
-        <translation>Liste des périphériques actualisée : %1</translation>
+        <translation>Liste des périphériques actualisée&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n found</source>
@@ -570,7 +574,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Starting %1</source>
@@ -578,7 +582,7 @@
     </message>
     <message>
         <source>%1: %2 (result %3)</source>
-        <translation>%1 : %2 (résultat %3)</translation>
+        <translation>%1&#xa0;: %2 (résultat %3)</translation>
     </message>
     <message>
         <source>Cancel requested</source>
@@ -586,19 +590,19 @@
     </message>
     <message>
         <source>Elapsed %1, no progress for %2</source>
-        <translation>Écoulé : %1, sans progression depuis %2</translation>
+        <translation>Écoulé&#xa0;: %1, sans progression depuis %2</translation>
     </message>
     <message>
         <source>Elapsed %1</source>
-        <translation>Écoulé : %1</translation>
+        <translation>Écoulé&#xa0;: %1</translation>
     </message>
     <message>
         <source>[notice] %1: %2</source>
-        <translation>[avis] %1 : %2</translation>
+        <translation>[avis] %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The test stopped with an exception: %1</source>
-        <translation>Le test s'est arrêté à cause d'une exception : %1</translation>
+        <translation>Le test s&apos;est arrêté à cause d&apos;une exception&#xa0;: %1</translation>
     </message>
     <message>
         <source>About Halvik Diagnostics</source>
@@ -606,7 +610,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Halvik Diagnostics&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Keyboard module %2&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Working folder: %4&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Halvik Diagnostics&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Module clavier %2&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Dossier de travail : %4&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Halvik Diagnostics&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Module clavier %2&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Dossier de travail&#xa0;: %4&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Stopping the running test before closing</source>
@@ -626,7 +630,7 @@
     </message>
     <message>
         <source>Cannot write the report to %1: %2</source>
-        <translation>Impossible d'écrire le rapport dans %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le rapport dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Report saved to %1</source>
@@ -668,7 +672,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Started %1, took %2</source>
@@ -684,11 +688,11 @@
     </message>
     <message>
         <source>Note: %1</source>
-        <translation>Remarque : %1</translation>
+        <translation>Remarque&#xa0;: %1</translation>
     </message>
     <message>
         <source>System event: %1</source>
-        <translation>Événement système : %1</translation>
+        <translation>Événement système&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -700,7 +704,7 @@
     </message>
     <message>
         <source>cannot use working folder %1: %2</source>
-        <translation>impossible d'utiliser le dossier de travail %1 : %2</translation>
+        <translation>impossible d&apos;utiliser le dossier de travail %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the module %1 offers no diagnostic</source>
@@ -708,11 +712,11 @@
     </message>
     <message>
         <source>error: %1</source>
-        <translation>erreur : %1</translation>
+        <translation>erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 not found in %2: showing English instead</source>
-        <translation>impossibile trovare %1 in %2: viene mostrato l'inglese</translation>
+        <translation>impossibile trovare %1 in %2: viene mostrato l&apos;inglese</translation>
     </message>
 </context>
 <context>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>not started: cancelled by the user</source>
-        <translation>non avviato: annullato dall'utente</translation>
+        <translation>non avviato: annullato dall&apos;utente</translation>
     </message>
     <message>
         <source>this build of the module does not contain this test</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>the test stopped with an exception: %1</source>
-        <translation>il test si è interrotto a causa di un'eccezione: %1</translation>
+        <translation>il test si è interrotto a causa di un&apos;eccezione: %1</translation>
     </message>
     <message>
         <source>system event: %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>nessun display X e nessun dispositivo di input leggibile qui: i test non possono vedere una persona che tocca la tastiera o il dispositivo di puntamento, quindi un intervento dell'utente non viene rilevato</translation>
+        <translation>nessun display X e nessun dispositivo di input leggibile qui: i test non possono vedere una persona che tocca la tastiera o il dispositivo di puntamento, quindi un intervento dell&apos;utente non viene rilevato</translation>
     </message>
     <message>
         <source>note: %1</source>
@@ -317,6 +317,10 @@
     <message>
         <source>a keyboard was unplugged</source>
         <translation>è stata scollegata una tastiera</translation>
+    </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>la configurazione dello schermo è cambiata</translation>
     </message>
 </context>
 <context>
@@ -595,7 +599,7 @@
     </message>
     <message>
         <source>The test stopped with an exception: %1</source>
-        <translation>Il test si è interrotto a causa di un'eccezione: %1</translation>
+        <translation>Il test si è interrotto a causa di un&apos;eccezione: %1</translation>
     </message>
     <message>
         <source>About Halvik Diagnostics</source>

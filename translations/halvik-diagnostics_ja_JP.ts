@@ -317,6 +317,10 @@
         <source>a keyboard was unplugged</source>
         <translation>キーボードが取り外されました</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>画面構成が変更されました</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

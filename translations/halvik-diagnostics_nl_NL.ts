@@ -319,6 +319,10 @@
         <source>a keyboard was unplugged</source>
         <translation>er is een toetsenbord losgekoppeld</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>de schermconfiguratie is gewijzigd</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

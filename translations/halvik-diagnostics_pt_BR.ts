@@ -317,6 +317,10 @@
         <source>a keyboard was unplugged</source>
         <translation>um teclado foi desconectado</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>a configuração da tela mudou</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

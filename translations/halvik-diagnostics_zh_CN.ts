@@ -317,6 +317,10 @@
         <source>a keyboard was unplugged</source>
         <translation>拔出了一个键盘</translation>
     </message>
+    <message>
+        <source>the screen configuration changed</source>
+        <translation>屏幕配置已更改</translation>
+    </message>
 </context>
 <context>
     <name>TestOutcome</name>

@@ -342,7 +342,8 @@ void MainWindow::WatchScreens()
 {
     // A screen added, removed or resized moves the dialogs about; the tests read it as harmless.
     const auto changed = [this] {
-        m_systemEvents->Raise(system_events::kScreensChanged, "the screen configuration changed");
+        m_systemEvents->Raise(system_events::kScreensChanged,
+                              QCoreApplication::translate("SystemEvents", "the screen configuration changed").toStdString());
     };
     const auto watch = [this, changed](QScreen* screen) { connect(screen, &QScreen::geometryChanged, this, changed); };
     for (QScreen* screen : QGuiApplication::screens()) {
