@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "advanced/AdvancedTestSettings.h"
 #include "advanced/LayoutCatalogue.h"
@@ -39,7 +42,17 @@ constexpr char kIgnoredKeyStyle[] =
     ":disabled {color:black;font: 10px; background-color: #cccccc;margin: 1px;border-style:solid;"
     "border-color: rgb(0, 0, 0);border-width:2px;}";
 constexpr char kMarkedKeyStyle[] = "background-color: #18A0FB;color: black;border-style: initial;font: 10px";
-constexpr char kInstructionLabelStyle[] = "color: black;font: 16px";
+// The size all three key styles draw their labels in.
+constexpr int kKeyLabelPixels = 10;
+// A label that touches its key's edges reads as cut off: this much stays clear on either side.
+constexpr int kKeyLabelInset = 1;
+// The margins and borders of the ignored key style, the widest, on both sides together.
+constexpr int kWidestKeyFrame = 6;
+// Labels condensed further than this are no longer read at a glance.
+constexpr int kNarrowestKeyLabelStretch = 75;
+// The dialog's own text size: a line of it with its descenders fits the 16 pixels that every page
+// has for the instruction under its keys.
+constexpr char kInstructionLabelStyle[] = "color: black;font: 13px";
 
 QString PageTag(int page)
 {
@@ -49,6 +62,37 @@ QString PageTag(int page)
 bool IsIgnored(const QString& objectName)
 {
     return catalogue::IsIgnoredKey(objectName.toStdString());
+}
+
+// Condenses the label of a key too narrow for it in the user's language (the keypad Enter, one key
+// wide, reads "Eingabe" in German) until it keeps clear of the key's edges. The styles give only a
+// size, so the stretch set on the key's own font survives every restyling.
+void CondenseLabelToFit(QPushButton& key)
+{
+    QFont font = key.font();
+    font.setPixelSize(kKeyLabelPixels);
+    const int natural = QFontMetrics(font).size(0, key.text()).width();
+    if (natural + 2 * kKeyLabelInset <= key.width() - kWidestKeyFrame) {
+        return;
+    }
+    // The face depends on the key's style sheet, which takes effect when the key is polished.
+    key.ensurePolished();
+    QStyleOptionButton option;
+    option.initFrom(&key);
+    const int room = key.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &key).width() -
+                     2 * kKeyLabelInset;
+    if (natural <= room) {
+        return;
+    }
+    for (int stretch = 99; stretch >= kNarrowestKeyLabelStretch; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).size(0, key.text()).width() <= room) {
+            QFont condensed = key.font();
+            condensed.setStretch(stretch);
+            key.setFont(condensed);
+            return;
+        }
+    }
 }
 
 AdvancedTestWidget::PageTable PageTableFor(const catalogue::DropDownOrder& order)
@@ -121,6 +165,10 @@ AdvancedTestWidget::AdvancedTestWidget(QWidget* hostWindow, QObject* eventFilter
         ShowConfiguredLayout(*settings.layoutPage);
     }
     ResetKeys();
+    // The key styles are set, so each key's face is known.
+    for (QPushButton* button : m_form->keyboard_advanced_test_stacked_widget->findChildren<QPushButton*>()) {
+        CondenseLabelToFit(*button);
+    }
 }
 
 AdvancedTestWidget::~AdvancedTestWidget()

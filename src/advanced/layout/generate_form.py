@@ -28,6 +28,15 @@ TOKEN = re.compile(r"^(?P<key>[a-z0-9_]+)(?:\*(?P<units>[0-9.]+)|:(?P<px>\d+))?(
 ILLUSTRATION_TEXT = "Dark bordered keys are ignored by this test"
 INSTRUCTION_TEXT = "Click Fail if any key is not marked after being pressed."
 
+# What the dialog always shows of a page (the stacked widget's minimum size). The two lines under the
+# keys reach to its right edge, less a margin, so that translations longer than the English have
+# room. The instruction needs 16 px for a line of the dialog's 13 px text with its descenders, and
+# gets up to 21 where the page has them.
+SHOWN_PAGE = (908, 276)
+TEXT_RIGHT_MARGIN = 8
+LINE_HEIGHT = 16
+INSTRUCTION_HEIGHT = 21
+
 
 class LayoutError(Exception):
     pass
@@ -215,14 +224,21 @@ def write_page(writer, page):
     writer.simple_property("focusPolicy", "enum", "Qt::NoFocus")
     writer.string_property("text", "")
     writer.close("</widget>")
+    container_x, container_y, container_width, container_height = page.container
+    right = min(container_width, SHOWN_PAGE[0] - container_x) - TEXT_RIGHT_MARGIN
+    bottom = min(container_height, SHOWN_PAGE[1] - container_y)
+    if bottom - (top + 20) < LINE_HEIGHT:
+        raise LayoutError("page %d: no room for the instruction under the keys" % page.index)
     writer.open_widget("QLabel", "keyboard_advanced_test_ilustration_description_" + tag)
-    writer.rect_property("geometry", left + 20, top, 621, 16)
+    writer.rect_property("geometry", left + 20, top, right - left - 20, LINE_HEIGHT)
     writer.font_property(8)
     writer.string_property("text", ILLUSTRATION_TEXT)
     writer.close("</widget>")
     writer.open_widget("QLabel", "keyboard_advanced_test_instruction_" + tag)
-    writer.rect_property("geometry", left, top + 20, 641, 16)
+    writer.rect_property("geometry", left, top + 20, right - left, min(INSTRUCTION_HEIGHT, bottom - top - 20))
     writer.string_property("text", INSTRUCTION_TEXT)
+    # One line from the top wherever the page gives it more than a line's height.
+    writer.simple_property("alignment", "set", "Qt::AlignLeading|Qt::AlignLeft|Qt::AlignTop")
     writer.close("</widget>")
     writer.close("</widget>")
     writer.close("</widget>")

@@ -97,6 +97,7 @@ KEYS = {
     "ro": ("W226", "94", "\\"),
     "muhenkan": ("W29", "102", " 無変換"),
     "henkan": ("W28", "100", "変換"),
+    # Four kana side by side take 40 px in the keys' 10 px font: the rows make this key 44 wide.
     "kana": ("W242", "101", "カタカナ\nひらがな\nローマ字"),
 }
 
@@ -249,10 +250,11 @@ PAGES = [
              Row(170, 41, f"lshift*2 {ZROW} comma period slash rshift*2 up end"),
              Row(210, 41, "lctrl fn win lalt space*6 ralt*1.5 rctrl*1.5 left down right"),
          ]),
-    # Navigation keys squeezed into the function row; half-height Up and Down.
+    # Navigation keys squeezed into the function row, a little wider than the function keys so that
+    # their labels ("PgUp", "Bild ↑", "Début") keep clear of their edges; half-height Up and Down.
     Page(2, "Nerv", "keyboard_advanced_test_layout_Nerv", "keyboard_advanced_test_layout1_16",
          (10, -30, 908, 301), number="19", x0=150, rows=[
-             Row(30, 21, f"esc:41 {F} home end pgup pgdn del:33", width=34),
+             Row(30, 21, f"esc:41 {F} home:36 end:36 pgup:36 pgdn:36 del:37", width=33),
              Row(50, 41, f"grave {DIGITS} minus equal bksp*2"),
              Row(90, 41, f"tab*1.5 {QROW} lbracket rbracket bslash*1.5"),
              Row(130, 41, f"caps*1.75 {AROW} semicolon quote enter*2.25"),
@@ -341,7 +343,7 @@ PAGES = [
              Row(120, 41, f"tab*1.5 {QROW} at lbracket enter*1.5^2 >1010 kp7 kp8 kp9 kpadd^2"),
              Row(160, 41, f"jcaps*1.5 {AROW} jsemicolon colon rbracket >1010 kp4 kp5 kp6"),
              Row(200, 41, f"lshift*2 {ZROW} comma period slash ro rshift*2 >1010 kp1 kp2 kp3 kpenter^2"),
-             Row(240, 41, "lctrl fn win lalt muhenkan space*3 henkan kana prtsc rctrl left up/down right"
+             Row(240, 41, "lctrl fn win lalt muhenkan space:118 henkan kana:44 prtsc rctrl left up/down right"
                           " >1010 kp0*2 kpdec"),
          ]),
     # Japanese 15-inch in the Kora style: navigation column, Menu key, keypad.
@@ -352,7 +354,7 @@ PAGES = [
              Row(110, 41, f"tab*1.5 {QROW} at lbracket enter*1.5^2 end >1040 kp7 kp8 kp9 kpadd^2"),
              Row(150, 41, f"jcaps*1.5 {AROW} jsemicolon colon rbracket >980 pgup >1040 kp4 kp5 kp6"),
              Row(190, 41, f"lshift*2 {ZROW} comma period slash ro rshift up pgdn >1040 kp1 kp2 kp3 kpenter^2"),
-             Row(230, 41, "lctrl fn win lalt muhenkan space*4 henkan kana menu rctrl left down right"
+             Row(230, 41, "lctrl fn win lalt muhenkan space:158 henkan kana:44 menu rctrl left down right"
                           " >1040 kp0*2 kpdec"),
          ]),
     # Japanese 13-inch: compact, squeezed function row, half-height Up and Down.
@@ -363,6 +365,6 @@ PAGES = [
              Row(120, 41, f"tab*1.5 {QROW} at lbracket enter*1.5^2"),
              Row(160, 41, f"jcaps*1.5 {AROW} jsemicolon colon rbracket"),
              Row(200, 41, f"lshift*2 {ZROW} comma period slash ro rshift*2"),
-             Row(240, 41, "lctrl fn win lalt muhenkan space*4 henkan kana rctrl left up/down right"),
+             Row(240, 41, "lctrl fn win lalt muhenkan space:158 henkan kana:44 rctrl left up/down right"),
          ]),
 ]

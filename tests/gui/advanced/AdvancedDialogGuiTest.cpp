@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QImage>
+#include <QTranslator>
 
 #include <xcb/xcb.h>
 
@@ -195,6 +196,43 @@ TEST_F(AdvancedDialogGuiTest, KeysMarkEveryPageCountOnTheShownOneAndOnlyLockKeys
     });
     EXPECT_EQ(m_run.answer, 0u);
     EXPECT_FALSE(m_input->IsKeyboardGrabbedElsewhere()) << "the grab outlived the dialog";
+}
+
+// In the user's language the pictures carry that language's key labels (as its catalogue gives them,
+// read here apart from the dialog's lookup), and pressed keys are marked under them; a Japanese user
+// gets a JIS layout first. The pictures in docs/images/languages come from here, the German one in
+// strict mode on a layout with a keypad.
+TEST_F(AdvancedDialogGuiTest, PressedKeysAreMarkedUnderTheLabelsOfTheUsersLanguage)
+{
+    QDir().mkpath(QStringLiteral(SCREENSHOT_FOLDER "/languages"));
+    const std::tuple<const char*, const char*, int, std::vector<std::pair<int, const char*>>> rows[] = {
+        {"de_DE", "[KEYBOARD]\nADVANCED_TEST_STRICT_MODE=1\nADVANCED_TEST_LAYOUT=Pell-15\n", 5,
+         {{162, "Ctrl"}, {32, "Space"}, {13, "Enter"}, {8, "Backspace"}}},
+        {"ja_JP", "", 9, {{32, "Space"}, {38, "Up"}, {37, "Left"}}},
+        {"zh_CN", "", 0, {{32, "Space"}, {93, "Menu"}, {40, "Down"}}}};
+    for (const auto& [language, settings, page, keys] : rows) {
+        const QString file = QStringLiteral(TRANSLATIONS_FOLDER "/keyboard_%1.qm").arg(QLatin1String(language));
+        QTranslator labels;
+        const std::string config = "[LANGUAGE]\nDEFAULT_LANGUAGE=" + std::string(language) + "\n" + settings;
+        catalogue::ResetAdvancedTestSettings(); // settings left out keep an earlier row's otherwise
+        ASSERT_TRUE(labels.load(file) && m_config.Write(config.c_str()));
+        const InstalledCatalogue catalogue(file);
+        Run([&](Dialog& dialog, HostExecution&) {
+            ASSERT_EQ(Pages(dialog)->currentIndex(), page) << language;
+            for (const auto& [code, english] : keys) {
+                Tap(UsKeyNameOf(code));
+                const QPushButton* key = KeyButton(dialog, page, code);
+                ASSERT_NE(key, nullptr) << code;
+                const QString label = labels.translate("AdvancedTestWidget", english);
+                EXPECT_NE(label, QLatin1String(english)) << language;
+                EXPECT_EQ(key->text(), label) << language;
+                EXPECT_EQ(key->styleSheet(), kMarkedStyle) << language << " " << english << " not marked";
+            }
+            dialog.grab().save(QStringLiteral(SCREENSHOT_FOLDER "/languages/advanced-%1.png").arg(QLatin1String(language)));
+            Drag(Child(dialog, "keyboard_advanced_test_header_close"));
+        });
+        EXPECT_EQ(m_run.answer, 0u) << language;
+    }
 }
 
 // A Japanese keyboard puts the JIS layouts first; only the header drags the dialog; the dialog polls

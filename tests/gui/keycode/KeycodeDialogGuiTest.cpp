@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QTranslator>
 
 #include "InstalledCatalogue.h"
 #include "InteractiveTestRun.h"
@@ -124,6 +125,26 @@ TEST_F(KeycodeDialogGuiTest, NormalAndHighContrastLookDifferentAndAreSaved)
     EXPECT_EQ(pictures[0].size(), pictures[1].size());
     EXPECT_NE(pictures[0], pictures[1]) << "high contrast changed nothing on screen";
     EXPECT_NE(sheets[0], sheets[1]);
+}
+
+// A key without a character shows its description in the user's language, as that language's
+// catalogue gives it (read here apart from the dialog's own lookup). The pictures in
+// docs/images/languages come from here.
+TEST_F(KeycodeDialogGuiTest, KeyDescriptionsComeFromTheCatalogueOfTheUsersLanguage)
+{
+    QDir().mkpath(QStringLiteral(SCREENSHOT_FOLDER "/languages"));
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"de_DE", "RTRN", "ENTER"}, {"ja_JP", "SPCE", "SPACEBAR"}, {"zh_CN", "SPCE", "SPACEBAR"}};
+    for (const auto& [language, key, description] : rows) {
+        const QString file = QStringLiteral(TRANSLATIONS_FOLDER "/keyboard_%1.qm").arg(QLatin1String(language));
+        QTranslator expected;
+        ASSERT_TRUE(expected.load(file)) << language;
+        ASSERT_NE(expected.translate("KEYBOARD", description), Translated(description)) << language << " is English";
+        const InstalledCatalogue catalogue(file);
+        const auto dialog = Open();
+        EXPECT_EQ(Type({key}), QStringList{expected.translate("KEYBOARD", description)}) << language;
+        dialog->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/languages/keycode-%1.png").arg(QLatin1String(language)));
+    }
 }
 
 std::vector<std::string> g_traceLines;
