@@ -207,53 +207,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>bestanden</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>nicht ausgeführt</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>abgebrochen</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>bestanden mit Warnungen</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>interner Fehler</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>unbekanntes Ergebnis %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>Art %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

@@ -206,53 +206,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>passed</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>failed</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>not run</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>aborted</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>passed with warnings</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>internal error</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>unknown result %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translation>info</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>warning</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>failure</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>kind %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

@@ -207,53 +207,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>superada</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>fallida</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>no ejecutada</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>interrumpida</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>superada con advertencias</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>error interno</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>resultado desconocido %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translation>información</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>advertencia</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>fallo</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>tipo %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

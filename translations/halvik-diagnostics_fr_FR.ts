@@ -207,54 +207,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>réussi</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>échoué</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>non exécuté</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>interrompu</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>réussi avec avertissements</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>erreur interne</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>résultat inconnu %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translatorcomment>same as English</translatorcomment>
-        <translation>info</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>avertissement</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>échec</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>type %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

@@ -206,54 +206,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>superato</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>non superato</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>non eseguito</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>interrotto</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>superato con avvisi</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>errore interno</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>risultato sconosciuto %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translatorcomment>same as English</translatorcomment>
-        <translation>info</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>avviso</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>errore</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>tipo %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

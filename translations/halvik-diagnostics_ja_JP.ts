@@ -206,53 +206,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>合格</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>不合格</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>未実行</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>中止</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>警告付きで合格</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>内部エラー</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>不明な結果 %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translation>情報</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>失敗</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>種類 %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

@@ -207,54 +207,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>geslaagd</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>mislukt</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>niet uitgevoerd</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>afgebroken</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>geslaagd met waarschuwingen</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>interne fout</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>onbekend resultaat %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translatorcomment>same as English</translatorcomment>
-        <translation>info</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>waarschuwing</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>fout</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>soort %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

@@ -206,53 +206,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>aprovado</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>reprovado</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>não executado</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>interrompido</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>aprovado com avisos</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>erro interno</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>resultado desconhecido %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translation>informação</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>aviso</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>falha</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>tipo %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

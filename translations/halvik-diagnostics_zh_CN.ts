@@ -206,53 +206,6 @@
     </message>
 </context>
 <context>
-    <name>OutcomeDisplay</name>
-    <message>
-        <source>passed</source>
-        <translation>通过</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>not run</source>
-        <translation>未运行</translation>
-    </message>
-    <message>
-        <source>aborted</source>
-        <translation>已中止</translation>
-    </message>
-    <message>
-        <source>passed with warnings</source>
-        <translation>通过但有警告</translation>
-    </message>
-    <message>
-        <source>internal error</source>
-        <translation>内部错误</translation>
-    </message>
-    <message>
-        <source>unknown result %1</source>
-        <translation>未知结果 %1</translation>
-    </message>
-    <message>
-        <source>info</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>kind %1</source>
-        <translation>类型 %1</translation>
-    </message>
-</context>
-<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>

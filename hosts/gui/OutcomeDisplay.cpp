@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "TestOutcome.h"
 #include "module/TestResult.h"
 
 namespace corvo::hosts::gui {
@@ -90,18 +91,8 @@ void Draw(QPainter& painter, uint32_t result)
 
 } // namespace
 
-QString OutcomeDisplay::Text(uint32_t result)
-{
-    switch (result) {
-    case Passed: return tr("passed");
-    case Failed: return tr("failed");
-    case NotRun: return tr("not run");
-    case Aborted: return tr("aborted");
-    case PassedWithWarnings: return tr("passed with warnings");
-    case InternalError: return tr("internal error");
-    default: return tr("unknown result %1").arg(result);
-    }
-}
+// The words are the hosts' shared ones, so the window and the command-line host say the same.
+QString OutcomeDisplay::Text(uint32_t result) { return QString::fromStdString(ResultText(result)); }
 
 QIcon OutcomeDisplay::Icon(uint32_t result)
 {
@@ -120,14 +111,6 @@ QIcon OutcomeDisplay::Icon(uint32_t result)
     return icon;
 }
 
-QString OutcomeDisplay::KindText(uint32_t kind)
-{
-    switch (kind) {
-    case Information: return tr("info");
-    case Warning: return tr("warning");
-    case FailureDetail: return tr("failure");
-    default: return tr("kind %1").arg(kind);
-    }
-}
+QString OutcomeDisplay::KindText(uint32_t kind) { return QString::fromStdString(MessageKindText(kind)); }
 
 } // namespace corvo::hosts::gui

@@ -2,7 +2,6 @@
 // outcome is told from another by colour alone.
 #pragma once
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QString>
 
@@ -11,7 +10,6 @@
 namespace corvo::hosts::gui {
 
 class OutcomeDisplay {
-    Q_DECLARE_TR_FUNCTIONS(OutcomeDisplay)
 public:
     // "passed", "passed with warnings", ... in the user's language; unknown codes keep their number.
     static QString Text(uint32_t result);
