@@ -1,13 +1,12 @@
 // Reads keys, mouse buttons, lock indicators and the pointer from an X server, and releases keys.
 #include "platform/linux/X11KeyPointerState.h"
 
-#include <sys/uio.h>
 #include <xcb/xcb.h>
-#include <xcb/xcbext.h>
 // xcb's XKB header names a field "explicit", a C++ keyword.
 #define explicit xkb_explicit
 #include <xcb/xkb.h>
 #undef explicit
+#include <xcb/xinput.h>
 #include <xcb/xtest.h>
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
@@ -18,10 +17,6 @@
 #include <memory>
 #include <vector>
 
-// The X Input 2 wire format. xcb's own XInput binding (libxcb-xinput) is not among our build
-// packages, so the three requests this file needs go through xcb's generic request call.
-#include <X11/extensions/XI2proto.h>
-
 namespace corvo::platform {
 
 namespace {
@@ -31,9 +26,6 @@ struct FreeDeleter {
 };
 template <typename T>
 using Reply = std::unique_ptr<T, FreeDeleter>;
-
-// xcb keeps the extension's opcode against this object, so there is exactly one for the process.
-xcb_extension_t g_inputExtension = {"XInputExtension", 0};
 
 // The lock indicators as xkeyboard-config names them, with the virtual key each one stands for.
 struct LockIndicator {
@@ -68,31 +60,6 @@ uint8_t ButtonOf(uint8_t virtualKey)
         }
     }
     return 0;
-}
-
-// Sends one X Input request with a reply; the request's first four bytes are filled by xcb.
-template <typename Request>
-unsigned int SendInputRequest(xcb_connection_t* connection, uint8_t minorOpcode, Request& request)
-{
-    static_assert(sizeof(Request) % 4 == 0, "X requests are whole 4-byte units");
-    iovec parts[4]{};
-    parts[2].iov_base = &request;
-    parts[2].iov_len = sizeof(Request);
-    xcb_protocol_request_t protocolRequest{};
-    protocolRequest.count = 1;
-    protocolRequest.ext = &g_inputExtension;
-    protocolRequest.opcode = minorOpcode;
-    protocolRequest.isvoid = 0;
-    return xcb_send_request(connection, XCB_REQUEST_CHECKED, parts + 2, &protocolRequest);
-}
-
-template <typename ReplyType>
-Reply<ReplyType> WaitForInputReply(xcb_connection_t* connection, unsigned int sequence)
-{
-    xcb_generic_error_t* error = nullptr;
-    void* reply = xcb_wait_for_reply(connection, sequence, &error);
-    std::free(error);
-    return Reply<ReplyType>(static_cast<ReplyType*>(reply));
 }
 
 uint16_t ButtonBits(uint8_t virtualKey)
@@ -197,23 +164,18 @@ void X11KeyPointerState::SelectKeymapEvents()
 
 void X11KeyPointerState::SetUpExtendedPointer()
 {
-    const xcb_query_extension_reply_t* input = xcb_get_extension_data(m_connection, &g_inputExtension);
+    const xcb_query_extension_reply_t* input = xcb_get_extension_data(m_connection, &xcb_input_id);
     if (input == nullptr || !input->present) {
         return;
     }
     // The server answers X Input 2 requests only from clients that announced the version first.
-    xXIQueryVersionReq version{};
-    version.major_version = 2;
-    version.minor_version = 0;
-    const auto versionReply =
-        WaitForInputReply<xXIQueryVersionReply>(m_connection, SendInputRequest(m_connection, X_XIQueryVersion, version));
+    const Reply<xcb_input_xi_query_version_reply_t> versionReply(
+        xcb_input_xi_query_version_reply(m_connection, xcb_input_xi_query_version(m_connection, 2, 0), nullptr));
     if (!versionReply || versionReply->major_version < 2) {
         return;
     }
-    xXIGetClientPointerReq clientPointer{};
-    clientPointer.win = XCB_WINDOW_NONE;
-    const auto pointerReply = WaitForInputReply<xXIGetClientPointerReply>(
-        m_connection, SendInputRequest(m_connection, X_XIGetClientPointer, clientPointer));
+    const Reply<xcb_input_xi_get_client_pointer_reply_t> pointerReply(xcb_input_xi_get_client_pointer_reply(
+        m_connection, xcb_input_xi_get_client_pointer(m_connection, XCB_WINDOW_NONE), nullptr));
     if (!pointerReply) {
         return;
     }
@@ -332,10 +294,7 @@ const VirtualKeyMap& X11KeyPointerState::KeyMap()
 unsigned int X11KeyPointerState::SendPointerQuery()
 {
     if (m_hasExtendedPointer) {
-        xXIQueryPointerReq query{};
-        query.win = m_root;
-        query.deviceid = m_pointerDevice;
-        return SendInputRequest(m_connection, X_XIQueryPointer, query);
+        return xcb_input_xi_query_pointer(m_connection, m_root, m_pointerDevice).sequence;
     }
     return xcb_query_pointer(m_connection, m_root).sequence;
 }
@@ -344,18 +303,16 @@ X11KeyPointerState::PointerReading X11KeyPointerState::ReceivePointerReading(uns
 {
     PointerReading reading;
     if (m_hasExtendedPointer) {
-        const auto reply = WaitForInputReply<xXIQueryPointerReply>(m_connection, sequence);
+        const Reply<xcb_input_xi_query_pointer_reply_t> reply(
+            xcb_input_xi_query_pointer_reply(m_connection, xcb_input_xi_query_pointer_cookie_t{sequence}, nullptr));
         if (!reply) {
             return reading;
         }
         // Positions are 16.16 fixed point; the whole part is the pixel, as the core request says.
         reading.position = {reply->root_x >> 16, reply->root_y >> 16};
-        static_assert(sizeof(xXIQueryPointerReply) == sz_xXIQueryPointerReply, "the reply's fixed part");
-        // The button mask follows the fixed part; trust its length only as far as the reply goes.
-        const auto* mask = reinterpret_cast<const uint8_t*>(reply.get() + 1);
-        const std::size_t replyBytes = 32 + std::size_t{reply->length} * 4;
+        const auto* mask = reinterpret_cast<const uint8_t*>(xcb_input_xi_query_pointer_buttons(reply.get()));
         const std::size_t maskBytes =
-            std::min(std::size_t{reply->buttons_len} * 4, replyBytes - std::min(replyBytes, sizeof(xXIQueryPointerReply)));
+            std::size_t(std::max(0, xcb_input_xi_query_pointer_buttons_length(reply.get()))) * 4;
         for (const MouseButton& mouseButton : kMouseButtons) {
             if (mouseButton.button / 8 < maskBytes && (mask[mouseButton.button / 8] & (1u << (mouseButton.button % 8)))) {
                 reading.buttons |= ButtonBits(mouseButton.virtualKey);
