@@ -193,6 +193,10 @@
         <translation>Defekt</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Ein anderes Programm hält die Tastatur fest: Tastendrücke gehen an dieses Programm statt an den Test und erscheinen hier nicht. Schließen Sie dessen Menü oder Dialog; der Test übernimmt die Tastatur, sobald sie frei ist.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Pfeil nach links</translation>
     </message>

@@ -192,6 +192,10 @@
         <translation>Fail</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Another program holds the keyboard, so keys reach it instead of this test and do not show here. Close that program&apos;s menu or dialog: the test takes the keyboard as soon as it is free.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Left Arrow</translation>
     </message>

@@ -194,6 +194,10 @@
         <translation>Fallo</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Otro programa retiene el teclado: las teclas le llegan a él en lugar de a esta prueba y no se muestran aquí. Cierre el menú o el cuadro de diálogo de ese programa; la prueba tomará el teclado en cuanto quede libre.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Flecha izquierda</translation>
     </message>

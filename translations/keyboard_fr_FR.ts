@@ -193,6 +193,10 @@
         <translation>Échec</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Un autre programme retient le clavier : les touches lui parviennent au lieu de ce test et ne s&apos;affichent pas ici. Fermez le menu ou la boîte de dialogue de ce programme ; le test prend le clavier dès qu&apos;il est libre.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Flèche gauche</translation>
     </message>

@@ -194,6 +194,10 @@
         <translation>Non superato</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Un altro programma trattiene la tastiera: i tasti arrivano a quel programma invece che a questo test e non vengono mostrati qui. Chiudere il menu o la finestra di dialogo di quel programma; il test prende la tastiera appena è libera.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Freccia sinistra</translation>
     </message>

@@ -193,6 +193,10 @@
         <translation>不合格</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>別のプログラムがキーボードを占有しています。キー入力はこのテストではなくそのプログラムに送られ、ここには表示されません。そのプログラムのメニューまたはダイアログを閉じてください。キーボードが解放されるとすぐにテストが取得します。</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>左方向キー</translation>
     </message>

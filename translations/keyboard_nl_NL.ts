@@ -193,6 +193,10 @@
         <translation>Defect</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Een ander programma houdt het toetsenbord vast: toetsaanslagen gaan naar dat programma in plaats van naar deze test en worden hier niet getoond. Sluit het menu of dialoogvenster van dat programma; de test neemt het toetsenbord over zodra het vrij is.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Pijl-links</translation>
     </message>

@@ -193,6 +193,10 @@
         <translation>Falha</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>Outro programa está retendo o teclado: as teclas vão para ele em vez de para este teste e não aparecem aqui. Feche o menu ou a caixa de diálogo desse programa; o teste assume o teclado assim que ele ficar livre.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Seta para a esquerda</translation>
     </message>

@@ -193,6 +193,10 @@
         <translation>失败</translation>
     </message>
     <message>
+        <source>KEYBOARD_HELD_BY_ANOTHER_PROGRAM</source>
+        <translation>另一个程序正占用键盘：按键会发送到该程序而不是本测试，并且不会在此显示。请关闭该程序的菜单或对话框；键盘一旦空闲，测试将立即接管。</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>向左键</translation>
     </message>

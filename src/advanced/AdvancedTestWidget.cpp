@@ -108,7 +108,7 @@ AdvancedTestWidget::PageTable PageTableFor(const catalogue::DropDownOrder& order
 
 AdvancedTestWidget::AdvancedTestWidget(QWidget* hostWindow, QObject* eventFilter,
                                        SystemEventSource* systemEventSource, int)
-    : InputDialog(eventFilter), m_form(new Ui::AdvancedTestWidget), m_systemEventSource(systemEventSource)
+    : InputDialog(eventFilter, hostWindow), m_form(new Ui::AdvancedTestWidget), m_systemEventSource(systemEventSource)
 {
     m_pageTable = PageTableFor(catalogue::kDefaultDropDownOrder);
 
@@ -159,6 +159,7 @@ AdvancedTestWidget::AdvancedTestWidget(QWidget* hostWindow, QObject* eventFilter
     m_form->keyboard_advanced_test_button_no->setCursor(Qt::PointingHandCursor);
     m_form->keyboard_advanced_test_button_refresh->setCursor(Qt::PointingHandCursor);
 
+    m_form->keyboard_advanced_test_label_capture_note->hide();
     ApplyTexts();
     FillKeyProgress();
     if (settings.layoutPage) {

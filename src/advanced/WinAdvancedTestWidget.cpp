@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "advanced/LayoutCatalogue.h"
+#include "ui_AdvancedTestWidget.h"
 #include "platform/DialogPlatform.h"
 
 namespace corvo::advanced {
@@ -82,6 +83,7 @@ bool WinAdvancedTestWidget::IsCapturing() const
 
 void WinAdvancedTestWidget::UpdateKeyStateFeedBack()
 {
+    corvo::keycode::ShowCaptureNote(*m_form->keyboard_advanced_test_label_capture_note, m_capture.get());
     for (corvo::advanced::VirtualKeyEntry& entry : corvo::advanced::VirtualKeyTable()) {
         if (entry.pressed) {
             MarkKeys(QString::fromLatin1(corvo::advanced::kCodeFragmentFormat).arg(entry.code));

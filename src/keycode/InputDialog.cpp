@@ -1,12 +1,17 @@
 // The dialog frame: local event loop, one-second cancellation check and trace lines.
 #include "keycode/InputDialog.h"
 
+#include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QTimer>
+#include <QWindow>
 
 #include "module/ExecutionContext.h"
 #include "module/Language.h"
+#include "module/MessageKeys.h"
+#include "platform/KeyCapture.h"
 
 namespace corvo::keycode {
 
@@ -36,13 +41,26 @@ QString Translated(const char* key)
     return QString::fromStdString(corvo::keyboard::TranslateKey(corvo::keyboard::kContextKeyboard, key));
 }
 
+void ShowCaptureNote(QLabel& note, const corvo::platform::KeyCapture* capture)
+{
+    using Hold = corvo::platform::KeyCapture::Hold;
+    const bool elsewhere = capture != nullptr && capture->State() == Hold::HeldElsewhere;
+    if (elsewhere && note.text().isEmpty()) {
+        note.setText(Translated(corvo::keyboard::keys::kKeyboardHeldElsewhere));
+    }
+    if (note.isVisibleTo(note.window()) != elsewhere) {
+        note.setVisible(elsewhere);
+    }
+}
+
 } // namespace corvo::keycode
 
 namespace {
 constexpr int kCancellationCheckMilliseconds = 1000;
 }
 
-InputDialog::InputDialog(QObject* eventFilter) : AccessibleDialogBase(nullptr)
+InputDialog::InputDialog(QObject* eventFilter, QWidget* hostWindow)
+    : AccessibleDialogBase(nullptr), m_hostWindow(hostWindow)
 {
     if (eventFilter != nullptr) {
         installEventFilter(eventFilter);
@@ -54,6 +72,60 @@ InputDialog::InputDialog(QObject* eventFilter) : AccessibleDialogBase(nullptr)
 }
 
 InputDialog::~InputDialog() = default;
+
+void InputDialog::setVisible(bool visible)
+{
+    if (visible) {
+        AttachToHost();
+    }
+    AccessibleDialogBase::setVisible(visible);
+}
+
+void InputDialog::AttachToHost()
+{
+    QWidget* host = m_hostWindow != nullptr ? m_hostWindow->window() : QApplication::activeWindow();
+    if (host == nullptr || host == this || host->windowType() == Qt::Popup) {
+        host = nullptr;
+        for (QWidget* candidate : QApplication::topLevelWidgets()) {
+            if (candidate != this && candidate->isVisible() &&
+                (candidate->windowType() == Qt::Window || candidate->windowType() == Qt::Dialog)) {
+                host = candidate;
+                break;
+            }
+        }
+    }
+    // Without the hint the window manager sees a dialog of Qt's hidden leader window and lets a
+    // click on the host bury it, while the host waits for it.
+    create();
+    if (host != nullptr && host->windowHandle() != nullptr && windowHandle() != nullptr) {
+        windowHandle()->setTransientParent(host->windowHandle());
+    }
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &InputDialog::OnFocusWindowChanged,
+            Qt::UniqueConnection);
+}
+
+void InputDialog::OnFocusWindowChanged(QWindow* window)
+{
+    // Another window of the host came forward (a click on it, the window manager's choice):
+    // the dialog the host waits for goes back on top with the focus. Its own pop-ups may have it.
+    if (!isVisible() || window == nullptr || window == windowHandle() || window->type() == Qt::Popup ||
+        window->type() == Qt::ToolTip) {
+        return;
+    }
+    // Two dialogs of this kind open at once (a test's world, never a host's) would take the
+    // focus from each other for ever.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window && qobject_cast<InputDialog*>(widget) != nullptr) {
+            return;
+        }
+    }
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) {
+            raise();
+            activateWindow();
+        }
+    });
+}
 
 int InputDialog::exec()
 {

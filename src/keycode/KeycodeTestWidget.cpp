@@ -19,8 +19,9 @@ using corvo::keycode::Translated;
 
 } // namespace
 
-KeycodeTestWidget::KeycodeTestWidget(QWidget*, QObject* eventFilter, SystemEventSource* systemEventSource, int)
-    : InputDialog(eventFilter),
+KeycodeTestWidget::KeycodeTestWidget(QWidget* hostWindow, QObject* eventFilter, SystemEventSource* systemEventSource,
+                                     int)
+    : InputDialog(eventFilter, hostWindow),
       m_form(std::make_unique<Ui::KeycodeTestWidget>()),
       m_systemEventTimer(std::make_unique<QTimer>()),
       m_systemEventSource(systemEventSource)
@@ -34,6 +35,7 @@ KeycodeTestWidget::KeycodeTestWidget(QWidget*, QObject* eventFilter, SystemEvent
 
     setWindowTitle(Translated(keys::kApplicationName));
     m_form->keycode_test_line_edit_last_key->setReadOnly(true);
+    m_form->keycode_test_label_capture_note->hide();
     connect(m_form->keycode_test_button_yes, SIGNAL(clicked()), this, SLOT(on_yes_button_clicked()));
     connect(m_form->keycode_test_button_no, SIGNAL(clicked()), this, SLOT(on_no_button_clicked()));
     connect(m_form->keycode_test_header_close, SIGNAL(clicked()), this, SLOT(on_close_x_button_clicked()));

@@ -43,6 +43,18 @@ bool AlwaysShowsDescription(uint32_t code)
     return code == 8 || code == 9 || code == 13 || code == 27 || code == 32;
 }
 
+// A control character (Delete types U+007F) has no glyph; a font draws a box for it.
+bool HasControlCharacter(const QString& text)
+{
+    for (const QChar character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 0x20 || (unit >= 0x7F && unit <= 0x9F)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 WinKeycodeTestWidget::WinKeycodeTestWidget(QWidget* hostWindow, QObject* eventFilter,
@@ -58,6 +70,7 @@ WinKeycodeTestWidget::WinKeycodeTestWidget(QWidget* hostWindow, QObject* eventFi
     BuildKeyTable();
     m_feedbackTimer->start(kFeedbackMilliseconds);
     RefreshKeyboardState();
+    m_scrollLocked = m_keyState->IsToggled(kScrollLock);
     m_capture = platform.createKeyCapture(
         this, [this](uint8_t virtualKey, bool down) { return OnCapturedKey(virtualKey, down); });
 }
@@ -95,6 +108,14 @@ bool WinKeycodeTestWidget::OnCapturedKey(uint8_t virtualKey, bool down)
     if (row != nullptr) {
         row->down = down;
     }
+    // The server's Scroll Lock indicator follows no key in stock X keymaps, so the box follows
+    // the presses seen here; a held key's repeats are not presses.
+    if (virtualKey == kScrollLock && down && !m_scrollLockDown) {
+        m_scrollLocked = !m_scrollLocked;
+    }
+    if (virtualKey == kScrollLock) {
+        m_scrollLockDown = down;
+    }
     return IsPassThrough(virtualKey);
 }
 
@@ -102,12 +123,13 @@ void WinKeycodeTestWidget::UpdateToggleKeysCheckBoxes()
 {
     m_form->keycode_test_check_caps->setChecked(m_keyState->IsToggled(kCapsLock));
     m_form->keycode_test_check_num->setChecked(m_keyState->IsToggled(kNumLock));
-    m_form->keycode_test_check_scroll->setChecked(m_keyState->IsToggled(kScrollLock));
+    m_form->keycode_test_check_scroll->setChecked(m_scrollLocked);
 }
 
 void WinKeycodeTestWidget::UpdateKeyStateFeedBack()
 {
     UpdateToggleKeysCheckBoxes();
+    corvo::keycode::ShowCaptureNote(*m_form->keycode_test_label_capture_note, m_capture.get());
     std::vector<KeyRow>& table = corvo::keycode::KeyTable();
     for (KeyRow& row : table) {
         if (!row.down) {
@@ -121,12 +143,11 @@ void WinKeycodeTestWidget::UpdateKeyStateFeedBack()
         const uint32_t scanCode = m_keyText->ScanCodeOf(code);
         const corvo::platform::KeyTextResult typed =
             m_keyText->Translate(code, scanCode, corvo::keycode::SharedKeyboardState());
-        QString text;
-        if (typed.count == 0 || AlwaysShowsDescription(row.code)) {
+        QString text = QString::fromStdString(typed.text);
+        if (typed.count == 0 || AlwaysShowsDescription(row.code) || HasControlCharacter(text)) {
             text = QString::fromStdString(
                 corvo::keyboard::TranslateKey(corvo::keyboard::kContextKeyboard, row.description));
         } else {
-            text = QString::fromStdString(typed.text);
             if (typed.count >= 2) {
                 // Only the last character of a multi-character result shows.
                 text = text.right(text.size() > 1 && text.back().isLowSurrogate() ? 2 : 1);

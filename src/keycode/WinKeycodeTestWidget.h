@@ -33,4 +33,6 @@ private:
     std::unique_ptr<corvo::platform::KeyPointerState> m_keyState;
     std::unique_ptr<corvo::platform::KeyText> m_keyText;
     std::unique_ptr<corvo::platform::KeyCapture> m_capture;
+    bool m_scrollLocked = false;
+    bool m_scrollLockDown = false;
 };

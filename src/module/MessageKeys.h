@@ -71,6 +71,7 @@ inline constexpr char kChooseLayout[] = "CHOOSE_LAYOUT";
 inline constexpr char kClear[] = "CLEAR";
 inline constexpr char kIllustrationDescription[] = "ILUSTRATION_DESCRIPTION";
 inline constexpr char kFail[] = "FAIL";
+inline constexpr char kKeyboardHeldElsewhere[] = "KEYBOARD_HELD_BY_ANOTHER_PROGRAM";
 
 // Key descriptions of the keycode dialog's key table.
 inline constexpr char kLeftArrow[] = "LEFT_ARROW";

@@ -20,14 +20,22 @@ public:
     // Destroying the capture ends it, whatever state the window is in.
     virtual ~KeyCapture() = default;
 
-    // True while keys are held for this capture; a capture that cannot take the keyboard (no
-    // display, another client holds it) reports false and delivers nothing.
-    virtual bool IsActive() const = 0;
+    enum class Hold {
+        Holding,       // every key of the system comes here first
+        Pending,       // not yet: the window is not on screen, or it is a moment after a pop-up
+        HeldElsewhere, // another program holds the keyboard; keys reach it, not this capture
+        Unavailable,   // this system offers no capture at all
+    };
+
+    // Holding while keys are held for this capture. A capture that cannot take the keyboard still
+    // delivers the keys that the system gives the dialog's own window while it has the focus.
+    virtual Hold State() const = 0;
+    bool IsActive() const { return State() == Hold::Holding; }
 };
 
 class NoKeyCapture : public KeyCapture {
 public:
-    bool IsActive() const override { return false; }
+    Hold State() const override { return Hold::Unavailable; }
 };
 
 } // namespace corvo::platform

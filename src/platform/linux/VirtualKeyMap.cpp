@@ -370,6 +370,21 @@ void VirtualKeyMap::AddGenericModifiers(std::array<uint8_t, 256>& state)
     }
 }
 
+uint8_t VirtualKeyMap::KeypadNavigationKey(uint32_t keysym)
+{
+    static constexpr KeysymKey kKeypadNavigation[] = {
+        {XKB_KEY_KP_Home, 0x24},  {XKB_KEY_KP_Up, 0x26},    {XKB_KEY_KP_Prior, 0x21}, {XKB_KEY_KP_Left, 0x25},
+        {XKB_KEY_KP_Begin, 0x0C}, {XKB_KEY_KP_Right, 0x27}, {XKB_KEY_KP_End, 0x23},   {XKB_KEY_KP_Down, 0x28},
+        {XKB_KEY_KP_Next, 0x22},  {XKB_KEY_KP_Insert, 0x2D}, {XKB_KEY_KP_Delete, 0x2E},
+    };
+    for (const KeysymKey& key : kKeypadNavigation) {
+        if (key.keysym == keysym) {
+            return key.virtualKey;
+        }
+    }
+    return 0;
+}
+
 uint8_t VirtualKeyMap::VirtualKeyOf(uint32_t keycode) const
 {
     return keycode < m_virtualKeys.size() ? m_virtualKeys[keycode] : 0;

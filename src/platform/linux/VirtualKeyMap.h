@@ -89,6 +89,12 @@ public:
     std::vector<uint32_t> KeycodesOf(uint8_t virtualKey) const;
     Positions PositionsUsed() const { return m_positions; }
 
+    // The code of a keypad keysym that edits or moves (KP_Home, KP_Begin, KP_Delete), which is
+    // what a keypad digit types without Num Lock; 0 for any other keysym.
+    static uint8_t KeypadNavigationKey(uint32_t keysym);
+    // A keypad digit or decimal key's code, which Num Lock decides.
+    static bool IsKeypadDigit(uint8_t virtualKey) { return (virtualKey >= 0x60 && virtualKey <= 0x69) || virtualKey == 0x6E; }
+
     // Sets the generic Shift, Control and Alt codes down (0x80) wherever one of their two sided
     // codes is down, as Windows reports them.
     static void AddGenericModifiers(std::array<uint8_t, 256>& state);

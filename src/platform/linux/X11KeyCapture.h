@@ -13,24 +13,33 @@ struct xcb_connection_t;
 
 namespace corvo::platform {
 
-// The grab sends every key of the server to this client only, so no other client sees one while
-// the dialog is open. The server still applies each key to its own keyboard state (lock toggles,
-// modifiers); whether a key reaches Qt's widgets is the handler's choice. X ends a grab when its
-// window is unmapped, so the grab is taken again whenever the window is viewable, and released
-// when the capture goes.
+// The grab sends every key of the server to this client only, so no other client (nor the window
+// manager's shortcuts) sees one while the dialog is open. The server still applies each key to its
+// own keyboard state (lock toggles, modifiers); whether a key reaches Qt's widgets is the
+// handler's choice.
+//
+// A grab is one per client and ends without notice in several ways: X ends it when its window is
+// unmapped; a pop-up of this process (a drop-down list, a context menu) takes it over and Qt's
+// ungrab when the pop-up closes ends it for the whole client, with no event at all when the dialog
+// has the focus. So the grab is taken again after every pop-up, whenever the dialog becomes
+// active, whenever the server reports a grab change, and asserted again twice a second; it is
+// left to a pop-up while one is open, and released when the capture goes.
 class X11KeyCapture : public QObject, public QAbstractNativeEventFilter, public KeyCapture {
 public:
-    // Inactive when the application does not run on xcb.
+    // Unavailable when the application does not run on xcb.
     X11KeyCapture(QWidget* window, Handler handler);
     ~X11KeyCapture() override;
 
-    bool IsActive() const override { return m_grabbed; }
+    Hold State() const override { return m_state; }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void OnTick();
     void TryGrab();
     void Release();
+    void GrabLost();
     uint32_t WindowId() const;
 
     QPointer<QWidget> m_window;
@@ -39,9 +48,11 @@ private:
     // Its own connection for the keycode translation, so that reading the keymap never waits
     // on Qt's event queue.
     X11KeyPointerState m_keys;
-    QTimer m_retry;
+    QTimer m_tick;
+    int m_ticksSinceGrab = 0;
     bool m_grabbed = false;
     uint32_t m_grabWindow = 0;
+    Hold m_state = Hold::Unavailable;
 };
 
 } // namespace corvo::platform

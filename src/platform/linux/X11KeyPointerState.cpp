@@ -291,6 +291,23 @@ const VirtualKeyMap& X11KeyPointerState::KeyMap()
     return m_map;
 }
 
+uint8_t X11KeyPointerState::VirtualKeyOfEvent(uint32_t keycode, uint16_t modifierState)
+{
+    const uint8_t virtualKey = KeyMap().VirtualKeyOf(keycode);
+    if (!VirtualKeyMap::IsKeypadDigit(virtualKey) || m_keymap == nullptr) {
+        return virtualKey;
+    }
+    // The keymap's own keypad type decides, with whichever modifier this keymap gives Num Lock;
+    // the event's state holds the modifiers in effect, locks included.
+    std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(xkb_state_new(m_keymap), &xkb_state_unref);
+    if (!state) {
+        return virtualKey;
+    }
+    xkb_state_update_mask(state.get(), modifierState & 0xFFu, 0, 0, 0, 0, m_layout);
+    const uint8_t navigation = VirtualKeyMap::KeypadNavigationKey(xkb_state_key_get_one_sym(state.get(), keycode));
+    return navigation != 0 ? navigation : virtualKey;
+}
+
 unsigned int X11KeyPointerState::SendPointerQuery()
 {
     if (m_hasExtendedPointer) {

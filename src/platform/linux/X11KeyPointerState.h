@@ -46,6 +46,10 @@ public:
 
     // The translation in force, first brought up to date with the server's keymap.
     const VirtualKeyMap& KeyMap();
+    // The virtual key of a key event with the modifier state it carries: keypad digits read as
+    // the cursor and editing keys they type without Num Lock (Home for 7, Clear for 5), as on
+    // the keyboards whose codes these are.
+    uint8_t VirtualKeyOfEvent(uint32_t keycode, uint16_t modifierState);
     // The server's keymap and locked layout behind that translation, as of the last KeyMap()
     // call; null when the keymap could not be read. Owned by this object.
     xkb_keymap* Keymap() const { return m_keymap; }

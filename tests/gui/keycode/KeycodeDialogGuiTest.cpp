@@ -86,6 +86,14 @@ TEST_F(KeycodeDialogGuiTest, KeysShowWhatTheyTypeOrTheirNameAndOnlyLocksAndShift
     EXPECT_TRUE(WaitFor([caps] { return caps->isChecked(); }, 100)) << "the Caps box follows Caps Lock";
     EXPECT_EQ(Type({"AC01", "CAPS"}), (QStringList{"A", Translated("CAPS LOCK")}));
     EXPECT_TRUE(WaitFor([caps] { return !caps->isChecked(); }, 100));
+    // Delete types a control character and shows its name; the keypad follows Num Lock; Scroll
+    // Lock ticks its box although no stock X keymap lights its indicator.
+    auto* scroll = dialog->findChild<QCheckBox*>("keycode_test_check_scroll");
+    EXPECT_EQ(Type({"DELE", "KP7", "SCLK"}), (QStringList{Translated("DEL"), Translated("HOME"), Translated("SCROLL LOCK")}));
+    EXPECT_TRUE(WaitFor([scroll] { return scroll->isChecked(); }, 100)) << "the Scroll box follows Scroll Lock";
+    EXPECT_EQ(Type({"NMLK", "KP7", "NMLK", "SCLK"}),
+              (QStringList{Translated("NUM LOCK"), "7", Translated("NUM LOCK"), Translated("SCROLL LOCK")}));
+    EXPECT_TRUE(WaitFor([scroll] { return !scroll->isChecked(); }, 100));
     // Escape and Alt+F4 leave the dialog open; Control does not turn "a" into a control character.
     EXPECT_EQ(Type({"RTRN", "SPCE", "FK05", "ESC", "LCTL+AC01", "LALT+FK04"}),
               (QStringList{"Enter", Translated("SPACEBAR"), Translated("F5"), Translated("ESC"), "a",

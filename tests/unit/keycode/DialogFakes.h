@@ -40,7 +40,7 @@ public:
         Fakes().handler = nullptr;
         --Fakes().capturesAlive;
     }
-    bool IsActive() const override { return true; }
+    Hold State() const override { return Hold::Holding; }
 };
 
 // Key text and key state from the shared state. Scan codes are the virtual key plus 8; a text is
