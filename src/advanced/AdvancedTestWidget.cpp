@@ -2,6 +2,8 @@
 // the keys the platform part reports.
 #include "advanced/AdvancedTestWidget.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -38,9 +41,12 @@ constexpr char kJapaneseLanguage[] = "ja_JP";
 // name the disabled state, and the marked style names none so that it shows on disabled buttons.
 constexpr char kPlainKeyStyle[] =
     ":disabled {color:black;font: 10px; background-color: #cccccc;margin: 1px;border-style: none;}";
+// %1 is the border's colour, black on the normal light page; with high contrast on, the theme's
+// text colour, which stands out on the theme's own page colour.
 constexpr char kIgnoredKeyStyle[] =
     ":disabled {color:black;font: 10px; background-color: #cccccc;margin: 1px;border-style:solid;"
-    "border-color: rgb(0, 0, 0);border-width:2px;}";
+    "border-color: %1;border-width:2px;}";
+constexpr char kNormalIgnoredKeyBorder[] = "rgb(0, 0, 0)";
 constexpr char kMarkedKeyStyle[] = "background-color: #18A0FB;color: black;border-style: initial;font: 10px";
 // The size all three key styles draw their labels in.
 constexpr int kKeyLabelPixels = 10;
@@ -52,7 +58,9 @@ constexpr int kWidestKeyFrame = 6;
 constexpr int kNarrowestKeyLabelStretch = 75;
 // The dialog's own text size: a line of it with its descenders fits the 16 pixels that every page
 // has for the instruction under its keys.
-constexpr char kInstructionLabelStyle[] = "color: black;font: 13px";
+// %1 is the text colour, as for the ignored keys' border.
+constexpr char kInstructionLabelStyle[] = "color: %1;font: 13px";
+constexpr char kNormalInstructionColour[] = "black";
 
 QString PageTag(int page)
 {
@@ -181,16 +189,44 @@ AdvancedTestWidget::~AdvancedTestWidget()
 void AdvancedTestWidget::PlaceOver(QWidget* hostWindow)
 {
     QRect over;
+    const QScreen* screen = hostWindow != nullptr ? hostWindow->screen() : QGuiApplication::primaryScreen();
     if (hostWindow != nullptr) {
         over = QRect(hostWindow->x(), hostWindow->y(), hostWindow->width(), hostWindow->height());
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    } else if (screen != nullptr) {
         // A host that passes no window still gets a dialog the user can find.
         over = screen->availableGeometry();
     }
+    // A large scale factor or a small screen leaves less room than the dialog's size: it shrinks
+    // to the screen and its keyboard picture scrolls, so the answer buttons stay in reach.
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    QSize size(kDialogWidth, kDialogHeight);
+    if (!available.isEmpty() && (size.width() > available.width() || size.height() > available.height())) {
+        size = size.boundedTo(available.size());
+        setMinimumSize(size);
+        ScrollKeyboardPicture();
+    }
     // Integer division truncating toward zero, as C++ does, keeps the dialog where the host's
-    // own arithmetic would put it.
-    setGeometry(over.x() + (over.width() - kDialogWidth) / 2, over.y() + (over.height() - kDialogHeight) / 2,
-                kDialogWidth, kDialogHeight);
+    // own arithmetic would put it, as long as that is on the screen.
+    QRect placed(over.x() + (over.width() - size.width()) / 2, over.y() + (over.height() - size.height()) / 2,
+                 size.width(), size.height());
+    if (!available.isEmpty()) {
+        placed.moveLeft(std::clamp(placed.x(), available.left(), available.right() + 1 - size.width()));
+        placed.moveTop(std::clamp(placed.y(), available.top(), available.bottom() + 1 - size.height()));
+    }
+    setGeometry(placed);
+}
+
+void AdvancedTestWidget::ScrollKeyboardPicture()
+{
+    QStackedWidget* pages = m_form->keyboard_advanced_test_stacked_widget;
+    auto* scroll = new QScrollArea(pages->parentWidget());
+    scroll->setObjectName(QStringLiteral("keyboard_advanced_test_picture_scroll_area"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // The page keeps its own background; the area around it shows the dialog's.
+    scroll->viewport()->setAutoFillBackground(false);
+    delete pages->parentWidget()->layout()->replaceWidget(pages, scroll);
+    scroll->setWidget(pages);
 }
 
 void AdvancedTestWidget::ApplyTexts()
@@ -224,9 +260,8 @@ void AdvancedTestWidget::ApplyTexts()
             instruction->hide();
         }
     }
-    for (QLabel* instruction : instructions) {
-        instruction->setStyleSheet(QString::fromLatin1(kInstructionLabelStyle));
-    }
+    m_instructions = instructions;
+    ApplyOwnStyles();
 }
 
 void AdvancedTestWidget::FillKeyProgress()
@@ -273,7 +308,7 @@ void AdvancedTestWidget::ResetKeys()
 {
     const QList<QPushButton*> buttons = m_form->keyboard_advanced_test_stacked_widget->findChildren<QPushButton*>();
     const QString plain = QString::fromLatin1(kPlainKeyStyle);
-    const QString ignored = QString::fromLatin1(kIgnoredKeyStyle);
+    const QString& ignored = m_ignoredKeyStyle;
     for (QPushButton* button : buttons) {
         button->setEnabled(false);
         // Setting a style sheet re-polishes the button even when the text is the same, and with
@@ -286,6 +321,33 @@ void AdvancedTestWidget::ResetKeys()
     for (int page = 0; page < catalogue::kPageCount; ++page) {
         for (auto& [name, marked] : m_keyProgress[page]) {
             marked = IsIgnored(name);
+        }
+    }
+}
+
+void AdvancedTestWidget::ApplyTheme()
+{
+    InputDialog::ApplyTheme();
+    ApplyOwnStyles();
+}
+
+void AdvancedTestWidget::ApplyOwnStyles()
+{
+    const bool highContrast = IsHighContrastOn();
+    const QString text = highContrast ? WindowTextColour().name() : QString::fromLatin1(kNormalInstructionColour);
+    for (QLabel* instruction : std::as_const(m_instructions)) {
+        instruction->setStyleSheet(QString::fromLatin1(kInstructionLabelStyle).arg(text));
+    }
+    const QString previous = m_ignoredKeyStyle;
+    m_ignoredKeyStyle = QString::fromLatin1(kIgnoredKeyStyle)
+                            .arg(highContrast ? WindowTextColour().name() : QString::fromLatin1(kNormalIgnoredKeyBorder));
+    if (previous.isEmpty() || previous == m_ignoredKeyStyle) {
+        return;
+    }
+    // A theme change while keys are marked: only the ignored keys change, the marks stay.
+    for (QPushButton* button : m_form->keyboard_advanced_test_stacked_widget->findChildren<QPushButton*>()) {
+        if (button->styleSheet() == previous) {
+            button->setStyleSheet(m_ignoredKeyStyle);
         }
     }
 }

@@ -2,6 +2,7 @@
 // verdict buttons, system-event abort and dragging.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 #include "keycode/HeaderDrag.h"
 #include "keycode/InputDialog.h"
 
+class QLabel;
 class QPushButton;
 class SystemEventSource;
 
@@ -38,6 +40,8 @@ public:
 
     // Escape and every other reject request leave the dialog open.
     void reject() override;
+    // The page instructions and the ignored keys follow high contrast too.
+    void ApplyTheme() override;
 
     // Marks every key button whose name holds fragment ("W65_"), on every page; counts the marks
     // of the shown page and, in strict mode, passes once all its keys are marked.
@@ -69,11 +73,13 @@ protected:
 
 private:
     void PlaceOver(QWidget* hostWindow);
+    void ScrollKeyboardPicture();
     void ApplyTexts();
     void FillKeyProgress();
     void ShowConfiguredLayout(int page);
     void ResetKeys();
     void ShowPageAt(int dropDownPosition);
+    void ApplyOwnStyles();
 
     QTimer m_abortTimer;
     corvo::keycode::HeaderDrag m_drag;
@@ -81,4 +87,6 @@ private:
     PageTable m_pageTable;
     SystemEventSource* m_systemEventSource = nullptr;
     KeyProgress m_keyProgress;
+    QList<QLabel*> m_instructions;
+    QString m_ignoredKeyStyle;
 };

@@ -41,6 +41,9 @@ public:
     // high-contrast setting changed. Called for every native event of the process, so it must be
     // cheap and must not wait on the system.
     virtual bool IsThemeChangeEvent(const QByteArray& eventType, void* message) const = 0;
+    // Whether a theme-change event is the dialogs' alone, so that it goes no further once they
+    // have it; false where the same event also carries settings the toolkit itself reads.
+    virtual bool OwnsThemeChangeEvents() const { return true; }
 };
 
 // The system's own theme (on Linux: the X settings manager and the platform palette). Created on

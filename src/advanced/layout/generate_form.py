@@ -305,6 +305,13 @@ def write_middle(writer, pages):
     writer.close("</layout>")
     writer.close("</widget>")
     writer.close("</item>")
+    # Hidden until the keyboard cannot be held; then it says why keys may not show.
+    writer.open("<item>")
+    writer.open_widget("QLabel", "keyboard_advanced_test_label_capture_note")
+    writer.simple_property("alignment", "set", "Qt::AlignCenter")
+    writer.simple_property("wordWrap", "bool", "true")
+    writer.close("</widget>")
+    writer.close("</item>")
     writer.open("<item>")
     writer.open_widget("QStackedWidget", "keyboard_advanced_test_stacked_widget")
     writer.size_property("minimumSize", 908, 276)
@@ -371,6 +378,9 @@ def generate(pages):
     writer.size_property("minimumSize", 908, 402)
     writer.open('<layout class="QVBoxLayout" name="keyboard_advanced_test_verticalLayout_2">')
     writer.margins_zero()
+    # Without a compositor the translucent dialog shows black wherever nothing is drawn, and the
+    # layout's default spacing would be bands of it between header, body and footer.
+    writer.simple_property("spacing", "number", 0)
     write_header(writer)
     write_middle(writer, pages)
     write_bottom(writer)

@@ -25,6 +25,9 @@ public:
     SystemColours Colours() const override;
     bool IsHighContrastOn() const override;
     bool IsThemeChangeEvent(const QByteArray& eventType, void* message) const override;
+    // The settings manager's property also holds the fonts, the DPI and the cursor theme, which
+    // Qt reads from the same notices.
+    bool OwnsThemeChangeEvents() const override { return false; }
 
     // The theme name the settings manager publishes ("Net/ThemeName"), empty when there is no
     // manager or it names no theme.

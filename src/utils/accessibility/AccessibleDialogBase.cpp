@@ -51,8 +51,10 @@ AccessibleDialogBase::AccessibleDialogBase(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setStyleSheet(SkinManager::instance()->Stylesheet());
     normalStyleSheet_ = styleSheet();
-    if (IsHighContrastOn())
+    if (IsHighContrastOn()) {
         setStyleSheet(BuildHighContrastStyleSheet());
+        setPalette(HighContrastPalette());
+    }
     std::call_once(accessibleFactoryInstalled, [] { QAccessible::installFactory(&AccessibleInterfaceFactory); });
 }
 
@@ -65,10 +67,38 @@ void AccessibleDialogBase::OnThemeChanged()
 
 void AccessibleDialogBase::ApplyTheme()
 {
-    if (IsHighContrastOn())
+    if (IsHighContrastOn()) {
         setStyleSheet(BuildHighContrastStyleSheet());
-    else
+        setPalette(HighContrastPalette());
+    } else {
         setStyleSheet(normalStyleSheet_);
+        setPalette(QPalette());
+    }
+}
+
+QColor AccessibleDialogBase::WindowTextColour() const
+{
+    constexpr std::size_t kWindowTextSlot = 8;
+    return kWindowTextSlot < systemPalette_.size() ? systemPalette_[kWindowTextSlot] : QColor(Qt::black);
+}
+
+QPalette AccessibleDialogBase::HighContrastPalette() const
+{
+    // Widgets that no style rule colours (labels drawn on a page, say) take their colours from
+    // the palette, which otherwise stays the application's normal one.
+    const auto slot = [this](std::size_t index) {
+        return index < systemPalette_.size() ? systemPalette_[index] : QColor(Qt::black);
+    };
+    QPalette palette;
+    palette.setColor(QPalette::Window, slot(1));
+    palette.setColor(QPalette::WindowText, slot(8));
+    palette.setColor(QPalette::Base, slot(5));
+    palette.setColor(QPalette::Text, slot(8));
+    palette.setColor(QPalette::Button, slot(15));
+    palette.setColor(QPalette::ButtonText, slot(18));
+    palette.setColor(QPalette::Highlight, slot(13));
+    palette.setColor(QPalette::HighlightedText, slot(14));
+    return palette;
 }
 
 bool AccessibleDialogBase::IsHighContrastOn() const
@@ -88,7 +118,11 @@ void AccessibleDialogBase::FillSystemPalette()
 QString AccessibleDialogBase::BuildHighContrastStyleSheet()
 {
     FillSystemPalette();
-    return accessibility::BuildHighContrastStyleSheet(normalStyleSheet_, systemPalette_, this);
+    // Labels that no rule of the sheet names (a page's illustration text) would keep the
+    // application palette's dark text, even on the theme's dark ground: a rule for every label
+    // gives them the theme's text colour, and the named rules still win where they exist.
+    return accessibility::BuildHighContrastStyleSheet(normalStyleSheet_, systemPalette_, this) +
+           QStringLiteral("QLabel {\n  color: %1;\n}\n").arg(WindowTextColour().name());
 }
 
 QAccessibleInterface* AccessibleDialogBase::AccessibleInterfaceFactory(const QString& className, QObject* object)

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QPalette>
 #include <QString>
 
 #include <vector>
@@ -24,8 +25,11 @@ public:
 
     // High contrast on: the style sheet derived from the normal one with the system's colours.
     // Off: the normal style sheet again, exactly as the style library gave it.
-    void ApplyTheme();
+    // Dialogs with styles of their own (set in code) re-apply them after calling this.
+    virtual void ApplyTheme();
     bool IsHighContrastOn() const;
+    // The colour of the system palette's window text, as last read.
+    QColor WindowTextColour() const;
 
     // The normal style sheet restyled with a fresh reading of the system colours; recoloured
     // icons are written to temporary files owned by this dialog.
@@ -41,6 +45,7 @@ public slots:
 
 private:
     void FillSystemPalette();
+    QPalette HighContrastPalette() const;
 
     event_filters::HighContrastEventFilter* eventFilter_ = nullptr;
     std::vector<QColor> systemPalette_;

@@ -7,10 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace corvo::utils::accessibility {
@@ -81,7 +85,59 @@ QString RecolouredIcon(const QString& value, const QString& fillColour, QObject*
     return file->fileName();
 }
 
+// A colour as a style sheet writes it: a name, "#rgb", "#rrggbb" or "rgb(r, g, b)"; nothing for
+// "transparent", "initial" and anything else that names no colour of its own.
+std::optional<QColor> ParseColour(const QString& value)
+{
+    static const QRegularExpression rgb(QStringLiteral("^rgb\\(\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*\\)$"));
+    const QString text = value.trimmed();
+    if (const QRegularExpressionMatch match = rgb.match(text); match.hasMatch()) {
+        return QColor(std::min(match.captured(1).toInt(), 255), std::min(match.captured(2).toInt(), 255),
+                      std::min(match.captured(3).toInt(), 255));
+    }
+    if (text.compare(QLatin1String("transparent"), Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    const QColor colour = QColor::fromString(text);
+    return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+}
+
 } // namespace
+
+double ContrastRatio(const QColor& first, const QColor& second)
+{
+    // Relative luminance of sRGB colours, as the accessibility guidelines define it.
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+void EnsureReadableText(StyleRuleModel& rules, const std::vector<QColor>& candidates, const QColor& windowBackground)
+{
+    for (auto rule = rules.begin(); rule != rules.end(); ++rule) {
+        const auto colour = rule->find(QStringLiteral("color"));
+        if (colour == rule->end())
+            continue;
+        const std::optional<QColor> text = ParseColour(colour.value());
+        const auto backgroundValue = rule->find(QStringLiteral("background-color"));
+        const std::optional<QColor> ownBackground =
+            backgroundValue != rule->end() ? ParseColour(backgroundValue.value()) : std::nullopt;
+        const QColor background = ownBackground.value_or(windowBackground);
+        if (text && ContrastRatio(*text, background) >= kReadableContrast)
+            continue;
+        const auto best = std::max_element(candidates.begin(), candidates.end(), [&](const QColor& a, const QColor& b) {
+            return ContrastRatio(a, background) < ContrastRatio(b, background);
+        });
+        // A palette none of whose colours reads there is left as it is: nothing better is known.
+        if (best != candidates.end() && ContrastRatio(*best, background) >= kReadableContrast)
+            colour.value() = best->name();
+    }
+}
 
 QString TemporaryIconDirectory()
 {
@@ -247,6 +303,15 @@ QString BuildHighContrastStyleSheet(const QString& normalSheet, const std::vecto
             break;
         }
     }
+    // The rules above were made for one kind of palette; with another (light text on a dark
+    // ground) some give text the colour of its own ground, and rules they do not touch keep the
+    // normal sheet's dark text. The theme's own text colours stand in wherever a text would not
+    // read.
+    const auto colour = [&systemPalette](ColourIndex index) {
+        return index < systemPalette.size() ? systemPalette[index] : QColor(Qt::black);
+    };
+    EnsureReadableText(rules, {colour(kWindowText), colour(kButtonText), colour(kHighlightText), colour(kBackground)},
+                       colour(kBackground));
     return WriteStyleRules(rules);
 }
 

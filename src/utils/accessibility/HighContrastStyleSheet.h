@@ -25,6 +25,14 @@ QString WriteStyleRules(const StyleRuleModel& rules);
 QString BuildHighContrastStyleSheet(const QString& normalSheet, const std::vector<QColor>& systemPalette,
                                     QObject* fileOwner);
 
+// The contrast ratio of two colours (1 to 21), and the least a text needs against its ground.
+double ContrastRatio(const QColor& first, const QColor& second);
+inline constexpr double kReadableContrast = 4.5;
+
+// Gives every rule whose text colour would not read against its own background (or, without one,
+// against windowBackground) the candidate that reads best there, if that one reads.
+void EnsureReadableText(StyleRuleModel& rules, const std::vector<QColor>& candidates, const QColor& windowBackground);
+
 // The folder the recoloured icons go to: the platform library's temporary folder plus "/temp", or
 // a folder of the module's own under the system's temporary directory when it gives none.
 QString TemporaryIconDirectory();

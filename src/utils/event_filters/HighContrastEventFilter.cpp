@@ -16,11 +16,12 @@ HighContrastEventFilter::~HighContrastEventFilter() = default;
 bool HighContrastEventFilter::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result)
 {
     Q_UNUSED(result);
-    if (!platform::CurrentSystemTheme().IsThemeChangeEvent(eventType, message))
+    const platform::SystemTheme& theme = platform::CurrentSystemTheme();
+    if (!theme.IsThemeChangeEvent(eventType, message))
         return false;
     emit ThemeChanged();
-    // The dialogs re-style themselves; the change message goes no further.
-    return true;
+    // The dialogs re-style themselves; a message that is theirs alone goes no further.
+    return theme.OwnsThemeChangeEvents();
 }
 
 } // namespace corvo::utils::event_filters

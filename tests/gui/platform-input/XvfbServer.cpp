@@ -30,6 +30,9 @@ std::unique_ptr<XvfbServer> XvfbServer::Start(std::string& failure)
         return nullptr;
     }
     const std::string displayFd = std::to_string(pipeEnds[1]);
+    // A test program that needs a larger screen (a scale-factor run) names it in its environment.
+    const char* screenSize = std::getenv("HALVIK_XVFB_SCREEN");
+    const std::string screen = screenSize != nullptr && *screenSize != '\0' ? screenSize : "1024x768x24";
     const pid_t process = ::fork();
     if (process == 0) {
         // A test program that dies without running destructors (a sanitizer finding, a crash)
@@ -41,7 +44,7 @@ std::unique_ptr<XvfbServer> XvfbServer::Start(std::string& failure)
         ::dup2(quiet, STDERR_FILENO);
         // -noreset keeps what setxkbmap and XTest set when their clients leave.
         ::execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                 "1024x768x24", static_cast<char*>(nullptr));
+                 screen.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipeEnds[1]);
