@@ -1,6 +1,8 @@
 // The PS/2 keyboard test: quiet phases, up to 100 resets, typematic restore and key release.
 #include "automatic/PS2KeyboardTest.h"
 
+#include <string>
+
 #include "components/KeyboardComponent.h"
 #include "intervention/UserInterventionDetector.h"
 #include "module/ExecutionContext.h"
@@ -85,9 +87,14 @@ uint32_t PS2KeyboardTest::Run(ExecutionContext* execution)
     if (keyboard == nullptr) {
         return InternalError;
     }
-    if (!keyboard->HasDriverService() || !keyboard->IsPs2KeyboardPresent()) {
-        Progress(execution, 100, keys::kDeviceNotIdentified);
-        Message(execution, keys::kDeviceNotIdentified, Information);
+    const bool ps2Keyboard = keyboard->IsPs2KeyboardPresent();
+    if (!ps2Keyboard || !keyboard->HasDriverService()) {
+        // A keyboard the firmware reports is not to blame for a driver service that cannot serve:
+        // the loader's reason, in its own words, tells the technician what to mend.
+        const std::string reason = ps2Keyboard ? keyboard->DriverServiceProblem() : "";
+        const std::string note = reason.empty() ? keys::kDeviceNotIdentified : reason;
+        Progress(execution, 100, note);
+        Message(execution, note, Information);
         return NotRun;
     }
     if (execution->IsCancelRequested()) {
@@ -175,6 +182,11 @@ uint32_t PS2KeyboardTest::TestDevice(KeyboardComponent* keyboard, ExecutionConte
             stopped = true;
             break;
         }
+    }
+    if (!passed && !stopped && (execution->IsCancelRequested() || SystemEventHappened(execution))) {
+        // The echo would keep the interrupt off for seconds more after the last reset.
+        result = Aborted;
+        stopped = true;
     }
     if (!passed && !stopped) {
         if (keyboard->IsPs2KeyboardPresent()) {

@@ -46,6 +46,7 @@ uint32_t InteractiveDialogTest::Run(ExecutionContext* execution)
         return InternalError;
     }
     keyboard->RefreshUsbKeyboards();
+    // Also before the completeness check: AbortWith sends its message only to a sink that exists.
     if (keyboard->GetUsbKeyboards().empty() && !keyboard->IsPs2KeyboardPresent()) {
         return AbortWith(execution, keys::kDeviceNotIdentified);
     }

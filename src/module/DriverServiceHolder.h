@@ -11,10 +11,13 @@ class DynamicLibraries;
 
 struct DriverServiceHolder {
     void* library = nullptr;
+    // The module's bridge to the plug-in's service (it passes every call on), null when the
+    // factory gave none.
     HDXService* service = nullptr;
     corvo::platform::DynamicLibraries* libraries = nullptr; // the loader that loaded it
-    // Why there is no service, for diagnostics; empty once a service was created.
-    std::string problem;
+    // Why the last GetService handed out no service, for diagnostics: why the library cannot be
+    // used, or why its service says it is not ready; empty while it serves.
+    mutable std::string problem;
 };
 
 namespace corvo::keyboard {
@@ -23,7 +26,8 @@ namespace corvo::keyboard {
 // refused library, a missing factory or a factory that returns null leave it without service.
 void SetUpDriverService(DriverServiceHolder& holder, corvo::platform::DynamicLibraries& libraries);
 
-// Destroys the service through the library's own destroy function, then unloads the library.
+// Switches the keyboard interrupt back on when the module's last configuration byte left it off,
+// destroys the service through the library's own destroy function, then unloads the library.
 void ReleaseDriverService(DriverServiceHolder& holder);
 
 // The service when there is one and it reports itself ready now; asked anew on every use.

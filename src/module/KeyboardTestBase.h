@@ -26,6 +26,7 @@ protected:
     static KeyboardComponent* KeyboardOf(ExecutionContext* execution);
 
     static void Progress(ExecutionContext* execution, uint8_t percent, const std::string& key = {});
+    // Sends nothing when the execution has no message sink.
     static void Message(ExecutionContext* execution, const std::string& text, uint32_t kind);
     bool SystemEventHappened(ExecutionContext* execution);
 

@@ -3,8 +3,11 @@
 
 #include "utils/ConfigLineParser.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QByteArray>
-#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <QStringConverter>
@@ -12,7 +15,9 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace corvo::utils::config {
@@ -43,24 +48,62 @@ ConfigParseResult Stopped(ConfigError error, int32_t line, std::string section =
     return result;
 }
 
+// The file's bytes, at most kConfigFileSizeLimit of them, from a regular file (or a link to one)
+// only. The open does not wait and the type is judged on the open file: a FIFO named config.ini
+// would otherwise stall the caller (the advanced dialog reads on the user-interface thread) and a
+// link to /dev/zero would be read until memory runs out.
+std::optional<QByteArray> ReadRegularFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat status {};
+    std::optional<QByteArray> bytes;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        bytes.emplace();
+        char chunk[16384];
+        while (bytes->size() <= kConfigFileSizeLimit) {
+            const ssize_t count = read(fd, chunk, sizeof chunk);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0) {
+                bytes.reset();
+            }
+            if (count <= 0) {
+                break;
+            }
+            bytes->append(chunk, count);
+        }
+    }
+    close(fd);
+    if (bytes && bytes->size() > kConfigFileSizeLimit) {
+        // Only whole lines count, so that a cut never shortens a value.
+        bytes->truncate(kConfigFileSizeLimit);
+        bytes->truncate(bytes->lastIndexOf('\n') + 1);
+    }
+    return bytes;
+}
+
 } // namespace
 
 ConfigParseResult LoadConfig(const std::string& path, ConfigData& data)
 {
-    // decodeName undoes QFile's own name encoding, so a path in the system's encoding (UTF-8) reaches
-    // the file system byte for byte. QFile refuses to open a directory: a folder counts as no file.
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    // Text mode drops carriage returns, so a file with Windows line ends reads like any other.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    std::optional<QByteArray> read = ReadRegularFile(path);
+    if (!read) {
         return ConfigParseResult{};
     }
+    // Every carriage return goes, as in a text-mode read, so a file with Windows line ends reads
+    // like any other.
+    QByteArray& bytes = *read;
+    bytes.removeIf([](char character) { return character == '\r'; });
 
     // A text stream over the file grows its buffer one chunk at a time, which copies a line of
     // megabytes over and over wherever the allocator cannot grow in place (a 5 MB line took 14 s
     // under AddressSanitizer). Reading the bytes at once and streaming over the decoded text keeps
     // reading linear. The decoding is the text stream's own default: UTF-8 unless a byte-order mark
     // names another encoding, the mark itself dropped, undecodable bytes as U+FFFD.
-    const QByteArray bytes = file.readAll();
     const auto encoding = QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8);
     QString text = QStringDecoder(encoding).decode(bytes);
 

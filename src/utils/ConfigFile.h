@@ -37,7 +37,13 @@ struct ConfigParseResult {
     std::string key;         // for duplicate keys: the key concerned
 };
 
-// Reads the file into data, stopping at the first malformed line; what was read before stays.
+// The most of config.ini that is read, in bytes. A longer file reads as if it ended with the last
+// whole line within the limit.
+inline constexpr int64_t kConfigFileSizeLimit = 16 * 1024 * 1024;
+
+// Reads the file into data, stopping at the first malformed line; what was read before stays. Only a
+// regular file (or a link to one) is opened, without waiting: a FIFO, a device or a folder is "not
+// opened".
 ConfigParseResult LoadConfig(const std::string& path, ConfigData& data);
 
 // The value, or the empty text when the section or the key is absent. Names compare exactly.

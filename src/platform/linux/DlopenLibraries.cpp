@@ -1,11 +1,9 @@
-// The dynamic-library seam on Linux: getcwd and dlopen, with the trust check for root.
+// The dynamic-library seam on Linux: getcwd and dlopen, regular files only, with the trust check for root.
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -48,9 +46,8 @@ public:
 
     void* Load(const std::string& path, std::string& reason) override
     {
-        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = OpenRegularFile(path, reason);
         if (fd < 0) {
-            reason = path + ": " + std::strerror(errno);
             return nullptr;
         }
         const LibraryTrustCheck trust = CheckLibraryTrust(fd, path, geteuid(), InvokingUser());

@@ -1,11 +1,14 @@
-// Ownership and permission checks before a root process loads a plug-in.
+// Ownership and permission checks before a root process loads a plug-in, and opening only regular files.
 #include "platform/linux/LibraryTrust.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace corvo::platform {
@@ -78,6 +81,23 @@ LibraryTrustCheck CheckLibraryTrust(int fd, const std::string& path, uid_t effec
     }
     check.trusted = true;
     return check;
+}
+
+int OpenRegularFile(const std::string& path, std::string& reason)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = path + ": " + std::strerror(errno);
+        return -1;
+    }
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        reason = path + " is not a regular file";
+        close(fd);
+        return -1;
+    }
+    // The flag stays: reads of a regular file never wait anyway.
+    return fd;
 }
 
 uid_t InvokingUser()

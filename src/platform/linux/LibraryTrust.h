@@ -19,6 +19,11 @@ struct LibraryTrustCheck {
 // every library is trusted for them.
 LibraryTrustCheck CheckLibraryTrust(int fd, const std::string& path, uid_t effectiveUser, uid_t invokingUser);
 
+// Opens path for reading only when it is a regular file, judged on the open file so nothing can be
+// swapped in between: the open does not wait (a FIFO would block until someone writes to it), and a
+// FIFO, a device or a folder is closed again. The descriptor, or -1 with reason saying why.
+int OpenRegularFile(const std::string& path, std::string& reason);
+
 // The user who started the process: the real user, or for a root process started through sudo
 // the user named in SUDO_UID.
 uid_t InvokingUser();

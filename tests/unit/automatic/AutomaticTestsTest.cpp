@@ -4,19 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 
+#include "../../support/ScratchFolder.h"
 #include "../components/KeyboardFixture.h"
+#include "../config/WithoutWaiting.h"
 #include "HostExecution.h"
 #include "I8042SimulatorExports.h"
 #include "SimulatorLogCheck.h"
 #include "automatic/PS2KeyboardTest.h"
 #include "automatic/UsbKeyboardTest.h"
 #include "components/KeyboardComponent.h"
+#include "intervention/UserInterventionDetector.h"
+#include "keycode/KeycodeVerificationTest.h"
 #include "module/InputRequest.h"
+#include "module/MessageKeys.h"
 #include "module/TestResult.h"
 #include "platform/DynamicLibraries.h"
 
@@ -47,6 +53,29 @@ protected:
             messages.push_back((message.kind < 3 ? kinds[message.kind] : "? ") + message.text);
         }
         return messages;
+    }
+
+    // A component that loads its driver service from folder (the module looks in the current
+    // directory), with the PS/2 keyboard in the firmware.
+    void MakeKeyboardIn(const std::string& folder)
+    {
+        m_machine.SetPs2Flag(13);
+        ASSERT_EQ(chdir(folder.c_str()), 0);
+        KeyboardPlatform platform = m_machine.Platform();
+        platform.libraries = &corvo::platform::SystemDynamicLibraries();
+        m_keyboard = std::make_unique<KeyboardComponent>("0", platform);
+    }
+
+    // The simulator plug-in the component loaded, started afresh with the fixture's scenario
+    // whatever a loader kept resident; the caller closes the handle.
+    void* SimulatorWith(const std::string& scenario)
+    {
+        void* simulator = dlopen(I8042_SIMULATOR_SONAME, RTLD_NOW | RTLD_NOLOAD);
+        EXPECT_NE(simulator, nullptr) << m_keyboard->DriverServiceProblem();
+        const auto reset = reinterpret_cast<I8042SimulatorResetFunction>(dlsym(simulator, I8042_SIMULATOR_RESET_SYMBOL));
+        const std::string path = std::string(FIXTURES_FOLDER) + "/i8042-" + scenario + "/i8042-scenario";
+        EXPECT_EQ(reset != nullptr ? reset(path.c_str()) : 0, 1) << path;
+        return simulator;
     }
 
     std::vector<int> Percentages() const
@@ -163,6 +192,7 @@ struct Ps2Row {
     uint32_t result;
     std::vector<std::string> messages;
     int resets; // the interrupt switched off (0x56) and on (0x47) once around them; -1: no port touched
+    int cancelAtResets = 0; // a cancel request as the attempt after this many resets begins
 };
 
 // Up to 100 reset attempts, each sent again on a resend or silence within its 2 s. Silence while
@@ -189,6 +219,8 @@ const Ps2Row kPs2Rows[] = {
     {"EchoOnlyKeyboardLeftTheFirmware", "echo-only-keyboard", Event::FirmwareForgets, Failed, {}, 200},
     {"NoKeyboardLeftTheFirmware", "no-keyboard", Event::FirmwareForgets, Aborted,
      {"information KEYBOARD_CHECK_CONNECTIONS_MESSAGE"}, 200},
+    // A cancel request during the last attempt used to wait for an echo exchange as well.
+    {"NoKeyboardLeftTheFirmwareCancelledInTheLastReset", "no-keyboard", Event::FirmwareForgets, Aborted, {}, 200, 198},
     {"TimeoutError", "timeout-error", Event::None, Failed, {}, 100},
     {"ParityError", "parity-error", Event::None, Failed, {}, 400},
     {"PointerBytesWaiting", "pointer-bytes-waiting", Event::None, Aborted, {}, 1},
@@ -205,27 +237,28 @@ protected:
 TEST_P(PS2KeyboardTestRun, ResultMessagesProgressAndTheInterruptOnAgain)
 {
     const Ps2Row& row = GetParam();
-    if (row.event != Event::NotInFirmware) {
-        m_machine.SetPs2Flag(13);
-    }
-    // The module loads its driver service from the current directory.
-    ASSERT_EQ(chdir(SIMULATOR_FOLDER), 0);
-    KeyboardPlatform platform = m_machine.Platform();
-    platform.libraries = &corvo::platform::SystemDynamicLibraries();
-    m_keyboard = std::make_unique<KeyboardComponent>("0", platform);
-    // The plug-in starts afresh with the fixture's scenario, whatever a loader kept resident.
-    void* simulator = dlopen(I8042_SIMULATOR_SONAME, RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(simulator, nullptr) << m_keyboard->DriverServiceProblem();
-    const auto reset = reinterpret_cast<I8042SimulatorResetFunction>(dlsym(simulator, I8042_SIMULATOR_RESET_SYMBOL));
-    const std::string path = std::string(FIXTURES_FOLDER) + "/i8042-" + row.scenario + "/i8042-scenario";
-    EXPECT_EQ(reset(path.c_str()), 1) << path;
+    MakeKeyboardIn(SIMULATOR_FOLDER);
+    fakehwkit::SetFlag(13, row.event != Event::NotInFirmware);
+    void* simulator = SimulatorWith(row.scenario);
+    ASSERT_NE(simulator, nullptr);
 
     m_machine.classDriver.repeatRestorable = row.event != Event::TypematicLost;
     // Escape is never intervention, so it can stay down and show the release step at work.
     m_machine.keyState.Press(kEscape);
-    m_machine.keyState.onKeyboardReading = [&row](keyboardtest::ScriptedKeyState& state) {
+    // The detector looks at the keyboard as each reset attempt begins; the log is read as it grows.
+    const auto entryAt =
+        reinterpret_cast<I8042SimulatorLogEntryAtFunction>(dlsym(simulator, I8042_SIMULATOR_LOG_ENTRY_AT_SYMBOL));
+    std::size_t seen = 0;
+    int resets = 0;
+    m_machine.keyState.onKeyboardReading = [&](keyboardtest::ScriptedKeyState& state) {
         if (row.event == Event::KeyInFirstQuietPhase && state.keyboardReadings == 5) {
             state.Press(0x41);
+        }
+        for (I8042SimulatorLogEntry entry{}; row.cancelAtResets > 0 && entryAt(seen, &entry) == 1; ++seen) {
+            resets += entry.isWrite != 0 && entry.port == 0x60 && entry.value == 0xFF ? 1 : 0;
+        }
+        if (row.cancelAtResets > 0 && resets == row.cancelAtResets) {
+            m_execution->RequestCancel();
         }
     };
     EXPECT_EQ(m_test.IsApplicable(m_keyboard.get()), row.result != NotRun);
@@ -274,5 +307,67 @@ TEST_P(PS2KeyboardTestRun, ResultMessagesProgressAndTheInterruptOnAgain)
 
 INSTANTIATE_TEST_SUITE_P(Machines, PS2KeyboardTestRun, testing::ValuesIn(kPs2Rows),
                          [](const testing::TestParamInfo<Ps2Row>& info) { return std::string(info.param.name); });
+
+// A run that ends with the keyboard interrupt off (abandoned mid-exchange, its re-enable lost)
+// leaves it to the driver service's release, which switches it on; otherwise release touches no port.
+TEST_F(AutomaticRun, ReleasedDriverServiceLeavesTheKeyboardInterruptOn)
+{
+    for (const int steps : {0, 1, 2, 3}) { // untouched, switched off, abandoned after a reset, switched on again
+        MakeKeyboardIn(SIMULATOR_FOLDER);
+        void* simulator = SimulatorWith("good-keyboard");
+        bool foreignInput = false;
+        auto detector = UserInterventionDetector::Create(0, m_keyboard->KeyState());
+        EXPECT_TRUE(steps < 1 || m_keyboard->DisableKeyboardInterrupts());
+        EXPECT_TRUE(steps < 2 || m_keyboard->ResetKeyboard(foreignInput, *detector, 2));
+        EXPECT_TRUE(steps < 3 || m_keyboard->EnableKeyboardInterrupts());
+        const std::size_t accesses = drivertest::ExportedLog(simulator).size();
+        detector.reset();
+        m_keyboard.reset();
+        const std::vector<corvo::i8042::LogEntry> log = drivertest::ExportedLog(simulator);
+        dlclose(simulator);
+        EXPECT_EQ(log.size() > accesses, steps == 1 || steps == 2) << steps;
+        EXPECT_EQ(log.empty() ? 0x47 : log.back().configuration, 0x47) << steps;
+    }
+}
+
+// A driver service that cannot serve is named with the loader's reason, not as a missing keyboard.
+TEST_F(AutomaticRun, Ps2TestSaysWhyTheDriverServiceCannotServe)
+{
+    ScratchFolder scratch;
+    scratch.Add("not-an-elf/HalvikDiagnosticsDriverService.so", std::string(100, 'x'));
+    scratch.Add("fifo/");
+    const std::string fifo = scratch.Path("fifo/HalvikDiagnosticsDriverService.so");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, const char*> rows[] = {
+        {scratch.Path("not-an-elf"), "invalid ELF header"},
+        {scratch.Path("fifo"), "HalvikDiagnosticsDriverService.so is not a regular file"},
+        {TEST_PLUGIN_FOLDER "/no-factory", "HalvikDiagnosticsDriverService.so does not export CreateHDXService"},
+        {TEST_PLUGIN_FOLDER "/null-factory", "HalvikDiagnosticsDriverService.so: CreateHDXService returned no service"},
+        {TEST_PLUGIN_FOLDER "/not-ready", "HalvikDiagnosticsDriverService.so: its service says it is not ready"},
+    };
+    for (const auto& [folder, reason] : rows) {
+        WithoutWaitingOn(fifo, [&, folder = folder] { MakeKeyboardIn(folder); });
+        PS2KeyboardTest test(ObjectId(10, 1, 1));
+        EXPECT_EQ(Run(test), NotRun);
+        const std::string note = "information " + m_execution->Record().progress.back().text;
+        EXPECT_TRUE(note.rfind("information " + folder + "/", 0) == 0 && note.find(reason) != std::string::npos) << note;
+        EXPECT_EQ(Messages(), std::vector<std::string>{note});
+    }
+}
+
+// The host interface allows an execution without a message sink.
+class ExecutionWithoutSink : public corvo::hosts::HostExecution {
+public:
+    using HostExecution::HostExecution;
+    MessageSink* GetMessageSink() override { return nullptr; }
+};
+
+TEST_F(AutomaticRun, InteractiveTestWithoutAMessageSinkFindsNoKeyboard)
+{
+    m_keyboard = std::make_unique<KeyboardComponent>("0", m_machine.Platform());
+    ExecutionWithoutSink execution(m_keyboard.get(), true, {});
+    EXPECT_EQ(KeycodeVerificationTest(ObjectId(10, 1, 3)).Run(&execution), Aborted);
+    EXPECT_EQ(execution.Record().progress.back().text, corvo::keyboard::keys::kDeviceNotIdentified);
+}
 
 } // namespace

@@ -1,7 +1,11 @@
 // The config.ini reader: whole files, lines of megabytes, and the line matchers held to std::regex.
 #include "ConfigLineReference.h"
+#include "WithoutWaiting.h"
 
+#include "advanced/AdvancedTestSettings.h"
 #include "utils/ConfigFile.h"
+
+#include <sys/stat.h>
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -41,6 +45,12 @@ struct FileRow {
     ConfigData data;
 };
 
+// Fills a file up to where its last line starts.
+std::string FilledUpTo(int64_t lastLineStart)
+{
+    return "A=US\n; " + std::string(static_cast<std::size_t>(lastLineStart - 8), 'x') + "\n";
+}
+
 TEST_F(ConfigFile, ReadsUntilTheFirstBadLine)
 {
     const FileRow rows[] = {
@@ -78,6 +88,11 @@ TEST_F(ConfigFile, ReadsUntilTheFirstBadLine)
         // Regression: with the carriage return kept, "KEY=\r" read as KEY with the value "\r".
         {"EmptyValueBeforeWindowsLineEnd", "[KEYBOARD]\r\nLAYOUT=\r\n", kMissingValue, 2, "", "",
          {{"", {}}, {"KEYBOARD", {}}}},
+        // Only whole lines within the size limit are read.
+        {"LastLineWithinTheSizeLimit", FilledUpTo(kConfigFileSizeLimit - 4) + "B=1\nC=1\n", kConfigOk, -1, "", "",
+         {{"", {{"A", "US"}, {"B", "1"}}}}},
+        {"LineAcrossTheSizeLimit", FilledUpTo(kConfigFileSizeLimit - 3) + "B=12\n", kConfigOk, -1, "", "",
+         {{"", {{"A", "US"}}}}},
     };
     for (const FileRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -101,10 +116,17 @@ TEST_F(ConfigFile, LookUpAndFilesThatCannotBeRead)
     EXPECT_EQ(GetConfigValue(data, "KEYBOARD", "advanced_test_layout"), "");
     EXPECT_EQ(GetConfigValue(data, "LANGUAGE", "ADVANCED_TEST_LAYOUT"), "");
 
-    // A missing file and a folder are not opened and leave the dictionary as it was.
+    // A missing file, a folder, a FIFO and a link to a device are not opened, leave the dictionary as
+    // it was, and keep nobody waiting.
+    const std::string fifo = folder_.filePath("fifo.ini").toStdString();
+    const std::string zero = folder_.filePath("zero.ini").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+    WithoutWaitingOn(fifo, [&] { return corvo::advanced::ReadAdvancedTestSettings(fifo); });
     const ConfigData before = data;
-    for (const std::string& path : {(folder_.filePath("absent.ini")).toStdString(), folder_.path().toStdString()}) {
-        const ConfigParseResult result = LoadConfig(path, data);
+    const std::string absent = folder_.filePath("absent.ini").toStdString();
+    for (const std::string& path : {absent, folder_.path().toStdString(), fifo, zero}) {
+        const ConfigParseResult result = WithoutWaitingOn(fifo, [&] { return LoadConfig(path, data); });
         EXPECT_EQ(result.opened, 0) << path;
         EXPECT_EQ(result.errorCode, kConfigOk);
         EXPECT_EQ(result.line, -1);
