@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>abgelehnt: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 hat keinen Dienst geliefert</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>der Dienst meldet, dass er nicht bereit ist</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -207,6 +219,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>in die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -321,6 +340,13 @@
     <message>
         <source>kind %1</source>
         <translation>Art %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>der Test hat %1 s nach der Abbruchanforderung nicht angehalten und wurde aufgegeben</translation>
     </message>
 </context>
 <context>
@@ -584,6 +610,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Bericht unter %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>nicht bereit</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>Der Test belegt möglicherweise noch den Tastaturcontroller: Starten Sie das Programm neu, um wieder Tests auszuführen.</translation>
     </message>
 </context>
 <context>

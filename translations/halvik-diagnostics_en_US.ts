@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>refused: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 returned no service</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>the service says it is not ready</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -206,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -320,6 +339,13 @@
     <message>
         <source>kind %1</source>
         <translation>kind %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>the test did not stop within %1 s of the cancel request and was given up</translation>
     </message>
 </context>
 <context>
@@ -579,6 +605,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Report saved to %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>not ready</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>The test may still hold the keyboard controller: restart the program to run tests again.</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>rechazado: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 no devolvió ningún servicio</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>el servicio indica que no está listo</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -207,6 +219,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -321,6 +340,13 @@
     <message>
         <source>kind %1</source>
         <translation>tipo %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>la prueba no se detuvo en los %1 s siguientes a la solicitud de cancelación y se abandonó</translation>
     </message>
 </context>
 <context>
@@ -582,6 +608,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Informe guardado en %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>no listo</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>Es posible que la prueba siga ocupando el controlador de teclado: reinicie el programa para volver a ejecutar pruebas.</translation>
     </message>
 </context>
 <context>

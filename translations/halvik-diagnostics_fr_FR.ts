@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>refusé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 n'a renvoyé aucun service</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>le service indique qu'il n'est pas prêt</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n'est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -207,6 +219,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d'écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -322,6 +341,13 @@
     <message>
         <source>kind %1</source>
         <translation>type %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>le test ne s'est pas arrêté dans les %1 s suivant la demande d'annulation et a été abandonné</translation>
     </message>
 </context>
 <context>
@@ -587,6 +613,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Rapport enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>pas prêt</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>Le test occupe peut-être encore le contrôleur de clavier : redémarrez le programme pour exécuter à nouveau des tests.</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>rifiutato: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 non ha restituito alcun servizio</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>il servizio segnala di non essere pronto</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file regolare</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -206,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossibile scrivere sull'output standard: %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -321,6 +340,13 @@
     <message>
         <source>kind %1</source>
         <translation>tipo %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>il test non si è fermato entro %1 s dalla richiesta di annullamento ed è stato abbandonato</translation>
     </message>
 </context>
 <context>
@@ -584,6 +610,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Rapporto salvato in %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>non pronto</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>Il test potrebbe occupare ancora il controller della tastiera: riavviare il programma per eseguire di nuovo i test.</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>拒否されました：%1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 がサービスを返しませんでした</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>サービスが準備できていないと報告しています</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 は通常のファイルではありません</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -206,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>標準出力に書き込めません：%1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -320,6 +339,13 @@
     <message>
         <source>kind %1</source>
         <translation>種類 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>キャンセル要求から %1 秒以内にテストが停止しなかったため、打ち切りました</translation>
     </message>
 </context>
 <context>
@@ -579,6 +605,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>レポートを %1 に保存しました</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>準備未完了</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>テストがまだキーボードコントローラーを使用している可能性があります。テストを再度実行するにはプログラムを再起動してください。</translation>
     </message>
 </context>
 <context>

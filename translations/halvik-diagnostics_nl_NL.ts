@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>geweigerd: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 gaf geen dienst terug</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>de dienst meldt dat hij niet gereed is</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -207,6 +219,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kan niet naar de standaarduitvoer schrijven: %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -322,6 +341,13 @@
     <message>
         <source>kind %1</source>
         <translation>soort %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>de test stopte niet binnen %1 s na het annuleringsverzoek en is opgegeven</translation>
     </message>
 </context>
 <context>
@@ -587,6 +613,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Rapport opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>niet gereed</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>De test houdt de toetsenbordcontroller mogelijk nog vast: start het programma opnieuw om weer tests uit te voeren.</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>recusado: %1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 não retornou nenhum serviço</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>o serviço informa que não está pronto</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -206,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>não é possível gravar na saída padrão: %1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -320,6 +339,13 @@
     <message>
         <source>kind %1</source>
         <translation>tipo %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>o teste não parou em %1 s após o pedido de cancelamento e foi abandonado</translation>
     </message>
 </context>
 <context>
@@ -580,6 +606,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>Relatório salvo em %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>não pronto</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>O teste ainda pode estar ocupando o controlador de teclado: reinicie o programa para executar testes novamente.</translation>
     </message>
 </context>
 <context>

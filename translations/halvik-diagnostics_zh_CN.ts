@@ -63,6 +63,18 @@
         <source>refused: %1</source>
         <translation>被拒绝：%1</translation>
     </message>
+    <message>
+        <source>%1 returned no service</source>
+        <translation>%1 未返回服务</translation>
+    </message>
+    <message>
+        <source>the service says it is not ready</source>
+        <translation>该服务报告其尚未就绪</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
 </context>
 <context>
     <name>HalvikDiagnosticsCLI</name>
@@ -206,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>HostProcess</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+</context>
+<context>
     <name>Ps2Readiness</name>
     <message>
         <source>driver service %1</source>
@@ -320,6 +339,13 @@
     <message>
         <source>kind %1</source>
         <translation>类型 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunner</name>
+    <message>
+        <source>the test did not stop within %1 s of the cancel request and was given up</source>
+        <translation>测试在取消请求后 %1 秒内未停止，已放弃</translation>
     </message>
 </context>
 <context>
@@ -579,6 +605,14 @@
     <message>
         <source>Report saved to %1</source>
         <translation>报告已保存到 %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>未就绪</translation>
+    </message>
+    <message>
+        <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
+        <translation>测试可能仍占用着键盘控制器：请重新启动程序后再运行测试。</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,8 @@ const char kCliUsage[] =
     "\n"
     "Interactive tests need a person at a dialog, which this host cannot show: -Q lists them as\n"
     "unavailable and leaves them out of the exit status; named in a list they run and come back\n"
-    "\"not run\". Ctrl-C asks the running test to stop; a second Ctrl-C quits at once.\n"
+    "\"not run\". Ctrl-C (and SIGTERM, SIGHUP, SIGQUIT) asks the running test to stop; one that has\n"
+    "not stopped 5 s later is given up, reported aborted, and the host ends.\n"
     "\n"
     "Exit status:\n"
     "  0  every test that counts passed (warnings included)\n"
@@ -41,7 +42,7 @@ const char kCliUsage[] =
     "  2  the command line could not be understood (unknown option, module or test name)\n"
     "  3  no test failed, but at least one did not run or was aborted, or no test counts\n"
     "  4  error: the module could not be loaded or used, a test reported an internal error, or\n"
-    "     the report could not be written\n";
+    "     the report or listing could not be written completely\n";
 
 namespace {
 

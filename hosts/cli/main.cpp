@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -26,6 +25,7 @@
 #include "ConsoleReport.h"
 #include "DriverServiceState.h"
 #include "HostExecution.h"
+#include "HostProcess.h"
 #include "InstallLayout.h"
 #include "KeyboardDevices.h"
 #include "MessageAttribution.h"
@@ -70,24 +70,17 @@ const char* const kUsage = kCliUsage;
 
 std::atomic<bool> g_interrupted{false};
 std::atomic<std::atomic<bool>*> g_runningCancelFlag{nullptr};
+// A test was given up while it still ran inside the module: the module must not be unloaded.
+bool g_testLeftRunning = false;
 
-extern "C" void OnInterrupt(int)
+// Every termination signal, the second Ctrl-C included, is a cancel request: the PS/2 test must
+// switch the keyboard interrupt back on before the program ends, or the keyboard stays dead.
+extern "C" void OnTerminationSignal(int)
 {
     g_interrupted.store(true);
     if (std::atomic<bool>* flag = g_runningCancelFlag.load()) {
         flag->store(true);
     }
-}
-
-void InstallInterruptHandler()
-{
-    struct sigaction action;
-    std::memset(&action, 0, sizeof action);
-    action.sa_handler = OnInterrupt;
-    // The second Ctrl-C takes the default action, for a test that does not honour the request.
-    action.sa_flags = SA_RESETHAND;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
 }
 
 int UsageError(const std::string& error)
@@ -499,21 +492,32 @@ void RunOne(ReportTest& report, const ChosenTest& chosen, SystemComponent* devic
         }
         request.answer = 0;
     };
-    HostExecution execution(device, false, callbacks);
-    const SystemEventMonitor::Watch watch(systemEvents, execution);
+    auto execution = std::make_unique<HostExecution>(device, false, callbacks);
+    auto watch = std::make_unique<SystemEventMonitor::Watch>(systemEvents, *execution);
     report.started = true;
     report.startedAt = ReportTime::Now();
-    g_runningCancelFlag.store(&execution.CancelFlag());
-    const RunOutcome outcome = RunOnWorkerThread(*chosen.test, execution, [console] {
+    g_runningCancelFlag.store(&execution->CancelFlag());
+    if (g_interrupted.load()) {
+        execution->RequestCancel(); // the signal came between the check above and the flag's hand-over
+    }
+    const RunOutcome outcome = RunOnWorkerThread(*chosen.test, *execution, [console] {
         if (console != nullptr) {
             console->Tick();
         }
     });
     g_runningCancelFlag.store(nullptr);
+    report.systemEvents = watch->Seen();
+    watch.reset();
+    if (outcome.givenUp) {
+        // Still in use by the worker that is stuck inside the test.
+        static_cast<void>(execution.release());
+        g_testLeftRunning = true;
+    }
     report.durationSeconds = ReportTime::Now().SecondsSince(report.startedAt);
     report.result = outcome.result;
-    report.systemEvents = watch.Seen();
-    if (!outcome.exception.empty()) {
+    if (outcome.givenUp) {
+        report.reason = GivenUpReason();
+    } else if (!outcome.exception.empty()) {
         report.reason = Cli::tr("the test stopped with an exception: %1").arg(Q(outcome.exception)).toStdString();
     } else if (report.result == NotRun && report.interactive) {
         report.reason = NeedsDialog().toStdString();
@@ -582,7 +586,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     report.ps2Keyboard = DescribePs2Keyboard();
     report.driverService = DescribeDriverService(workDirectory);
 
-    InstallInterruptHandler();
+    CatchTerminationSignals(OnTerminationSignal);
     if (!chosen.empty() && !InputStateReadable()) {
         report.notes.push_back(Cli::tr("no X display and no readable input device here: the tests cannot see a "
                                        "person touching the keyboard or the pointer, so user intervention goes "
@@ -658,6 +662,10 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     if (json) {
         std::fputs(ReportJson(report).c_str(), stdout);
     }
+    // Known before the report file is written, so that the file gives the status the program ends with.
+    if (const std::string problem = StandardOutputProblem(); !problem.empty()) {
+        report.exitStatus = Fail(problem);
+    }
     if (reportFile.file) {
         const bool html = QString::fromStdString(reportFile.path).endsWith(".html", Qt::CaseInsensitive);
         const std::string document = html ? ReportHtml(report) : ReportJson(report);
@@ -676,9 +684,14 @@ std::string AbsolutePath(const std::string& path)
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }
 
-} // namespace
+// The status to end with, once standard output has been written out.
+int WithOutputChecked(int status)
+{
+    const std::string problem = StandardOutputProblem();
+    return problem.empty() ? status : Fail(problem);
+}
 
-int main(int argc, char** argv)
+int RunProgram(int argc, char** argv)
 {
     const ParseResult parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
@@ -722,7 +735,7 @@ int main(int argc, char** argv)
     const std::string version = ModuleLibrary::VersionText(library->Version());
     if (commandLine.version && !commandLine.help) {
         std::printf("%s %s\nmodule %s %s\n", kProgram, PROJECT_VERSION_TEXT, modulePath.c_str(), version.c_str());
-        return kExitPassed;
+        return WithOutputChecked(kExitPassed);
     }
 
     // Named from where the user stands, opened before the working folder changes and before any
@@ -757,13 +770,27 @@ int main(int argc, char** argv)
 
     if (commandLine.help) {
         std::fputs(view.resource->GetHelpText().c_str(), stdout);
-        return kExitPassed;
+        return WithOutputChecked(kExitPassed);
     }
     if (commandLine.list) {
-        return PrintList(view, version, commandLine.json);
+        return WithOutputChecked(PrintList(view, version, commandLine.json));
     }
     if (commandLine.devices) {
-        return PrintDevices(view, workDirectory, commandLine.json);
+        return WithOutputChecked(PrintDevices(view, workDirectory, commandLine.json));
     }
-    return RunTests(commandLine, view, workDirectory, reportFile);
+    const int status = RunTests(commandLine, view, workDirectory, reportFile);
+    if (g_testLeftRunning) {
+        // The module stays loaded under the test still running in it: no destructor may run.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    HoldClosedStandardStreams();
+    return WithOutputChecked(RunProgram(argc, argv));
 }

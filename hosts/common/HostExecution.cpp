@@ -41,6 +41,12 @@ RunRecord HostExecution::Record() const
     return m_record;
 }
 
+void HostExecution::Abandon()
+{
+    std::lock_guard<std::mutex> lock(m_callbackMutex);
+    m_abandoned.store(true);
+}
+
 void HostExecution::Sink::AddMessage(std::string text, uint32_t kind, uint32_t)
 {
     ReceivedMessage message{std::move(text), kind};
@@ -48,7 +54,8 @@ void HostExecution::Sink::AddMessage(std::string text, uint32_t kind, uint32_t)
         std::lock_guard<std::mutex> lock(m_owner.m_recordMutex);
         m_owner.m_record.messages.push_back(message);
     }
-    if (m_owner.m_callbacks.onMessage) {
+    std::lock_guard<std::mutex> lock(m_owner.m_callbackMutex);
+    if (m_owner.m_callbacks.onMessage && !m_owner.m_abandoned.load()) {
         m_owner.m_callbacks.onMessage(message);
     }
 }
@@ -60,7 +67,8 @@ void HostExecution::Reporter::ReportProgress(uint8_t percent, const std::string&
         std::lock_guard<std::mutex> lock(m_owner.m_recordMutex);
         m_owner.m_record.progress.push_back(progress);
     }
-    if (m_owner.m_callbacks.onProgress) {
+    std::lock_guard<std::mutex> lock(m_owner.m_callbackMutex);
+    if (m_owner.m_callbacks.onProgress && !m_owner.m_abandoned.load()) {
         m_owner.m_callbacks.onProgress(progress);
     }
 }
@@ -71,7 +79,10 @@ void HostExecution::Reporter::RequestInput(InputRequest& request)
         std::lock_guard<std::mutex> lock(m_owner.m_recordMutex);
         ++m_owner.m_record.inputRequests;
     }
-    if (m_owner.m_callbacks.onInputRequest) {
+    // Not under the callback lock: a dialog is served on the thread that may be abandoning the run.
+    if (m_owner.m_abandoned.load()) {
+        request.answer = 0;
+    } else if (m_owner.m_callbacks.onInputRequest) {
         m_owner.m_callbacks.onInputRequest(request);
     } else if (request.requestType == RunDialog) {
         request.answer = 0;

@@ -63,6 +63,11 @@ public:
 
     RunRecord Record() const;
 
+    // For a run the host gives up on while its test still runs: from now on nothing the test
+    // sends reaches the callbacks (dialogs get no verdict), so they may refer to what the host
+    // frees. Waits for a message or progress callback under way; never call it from one.
+    void Abandon();
+
 private:
     class Sink : public MessageSink {
     public:
@@ -102,6 +107,8 @@ private:
     EventSource m_eventSource;
     std::atomic<bool> m_cancelRequested{false};
     std::atomic<uint32_t> m_systemEvents{0};
+    std::atomic<bool> m_abandoned{false};
+    std::mutex m_callbackMutex;
     mutable std::mutex m_recordMutex;
     RunRecord m_record;
 };

@@ -4,11 +4,17 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <algorithm>
+
 namespace corvo::hosts {
 
 namespace {
 
 constexpr char kContext[] = "KEYBOARD";
+// Longer than any key of the module's catalogue (the longest has about 250 characters). A key
+// glued to a name is looked for among this many leading parts at most, so a device text of any
+// length, as hostile firmware may hand out, costs time in proportion to its length.
+constexpr std::size_t kLongestKey = 1024;
 
 bool TranslateExact(const std::string& key, std::string& translated)
 {
@@ -39,7 +45,7 @@ std::string MessageTranslator::Translate(const std::string& text)
         }
     }
     // A key followed directly by a device name: the longest leading key wins.
-    for (std::size_t length = text.size() - 1; length > 0; --length) {
+    for (std::size_t length = std::min(text.size() - 1, kLongestKey); length > 0; --length) {
         if (TranslateExact(text.substr(0, length), translated)) {
             return translated + " " + text.substr(length);
         }

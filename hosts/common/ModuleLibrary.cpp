@@ -2,8 +2,15 @@
 #include "ModuleLibrary.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "module/ProductVersion.h"
+#include "platform/linux/LibraryTrust.h"
 
 namespace corvo::hosts {
 
@@ -28,12 +35,38 @@ bool Resolve(void* handle, const char* name, Function& function, std::string& er
     return true;
 }
 
+// Why the file may not be loaded, or empty. Opened without blocking, so that a FIFO in its place
+// is refused instead of waited on. As root, the driver service's rules apply, since a module runs
+// with the host's privileges too; they leave nobody else able to put another file in its place
+// before it is loaded by its path (which its own folder's libraries are found through).
+std::string Refusal(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return "cannot load module " + path + ": " + std::strerror(errno);
+    }
+    struct stat status {};
+    std::string refusal;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        refusal = "cannot load module " + path + ": not a regular file";
+    } else if (const auto trust =
+                   corvo::platform::CheckLibraryTrust(fd, path, geteuid(), corvo::platform::InvokingUser());
+               !trust.trusted) {
+        refusal = "module refused: " + trust.reason;
+    }
+    close(fd);
+    return refusal;
+}
+
 } // namespace
 
 std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const std::string& path, std::string& error)
 {
     std::unique_ptr<ModuleLibrary> library(new ModuleLibrary());
     library->m_path = path;
+    if (error = Refusal(path); !error.empty()) {
+        return nullptr;
+    }
     // Never unmapped, even after dlclose: the module leaves Qt holding pointers into its code (meta
     // objects, native event filters, its theme watcher and style singletons, which native events may
     // still reach while the application is torn down).

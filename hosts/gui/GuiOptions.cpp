@@ -25,12 +25,15 @@ const char kGuiUsage[] =
     "  --version                      print the host's and the module's versions\n"
     "  -h, --help                     print this text\n"
     "\n"
+    "Ctrl-C, SIGTERM, SIGHUP and SIGQUIT close the window as its close button does.\n"
+    "\n"
     "Exit status:\n"
     "  0  every test started with --run passed (warnings included), or the window was closed\n"
     "  1  at least one test failed\n"
     "  2  the command line could not be understood (unknown option or test name)\n"
     "  3  no test failed, but at least one did not run or was aborted\n"
-    "  4  error: the module could not be loaded or used, or a test reported an internal error\n";
+    "  4  error: the module could not be loaded or used, a test reported an internal error, or\n"
+    "     standard output could not be written completely\n";
 
 namespace {
 

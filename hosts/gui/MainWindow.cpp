@@ -321,9 +321,13 @@ void MainWindow::BuildStatusBar()
     if (service.usable) {
         state = tr("ready");
     }
-    for (const auto& [access, words] : kServiceStates) {
-        if (!service.usable && service.access == access) {
-            state = tr(words);
+    if (!service.usable && !service.access.empty()) {
+        // Loaded and asked: a port-access answer of its own, or a service that is not ready.
+        state = tr("not ready");
+        for (const auto& [access, words] : kServiceStates) {
+            if (service.access == access) {
+                state = tr(words);
+            }
         }
     }
     auto* serviceLabel = new QLabel(tr("Driver service: %1").arg(state));
@@ -411,7 +415,7 @@ void MainWindow::SelectAutomaticTests()
 
 void MainWindow::RefreshDevices()
 {
-    if (IsBusy()) {
+    if (IsBusy() || m_runner->HasGivenUpRun()) {
         m_devicesStale = true;
         return;
     }
@@ -469,7 +473,8 @@ bool MainWindow::IsBusy() const { return m_runner->IsRunning() || !m_queue.empty
 
 bool MainWindow::RunTests(const std::vector<ObjectId>& tests)
 {
-    if (IsBusy() || m_diagnostic == nullptr || tests.empty()) {
+    // A test given up may still be using the keyboard component that detection would replace.
+    if (IsBusy() || m_runner->HasGivenUpRun() || m_diagnostic == nullptr || tests.empty()) {
         return false;
     }
     // The test is handed the keyboards as they are now, not as they were when the list was made.
@@ -606,9 +611,15 @@ void MainWindow::OnNotice(const QString& titleKey, const QString& messageKey)
     Log(tr("[notice] %1: %2").arg(title, message));
 }
 
-void MainWindow::OnFinished(uint result, const QString& exception, qint64 durationMs, const QStringList& systemEvents)
+void MainWindow::OnFinished(uint result, const QString& exception, qint64 durationMs, const QStringList& systemEvents,
+                            bool givenUp)
 {
     QStringList notes;
+    if (givenUp) {
+        QString line = QString::fromStdString(GivenUpReason());
+        line[0] = line[0].toUpper();
+        notes << line;
+    }
     if (!exception.isEmpty()) {
         notes << tr("The test stopped with an exception: %1").arg(exception);
     }
@@ -624,6 +635,9 @@ void MainWindow::OnFinished(uint result, const QString& exception, qint64 durati
     }
     for (const QString& note : notes) {
         Log(note);
+    }
+    if (givenUp) {
+        Log(tr("The test may still hold the keyboard controller: restart the program to run tests again."));
     }
     for (const QString& event : systemEvents) {
         m_current.systemEvents.push_back(event.toStdString());
@@ -705,12 +719,13 @@ void MainWindow::UpdateActions()
         return; // the menus are not built yet
     }
     const bool busy = IsBusy();
-    const bool canRun = !busy && !m_tests->selectedItems().isEmpty();
+    const bool stuck = m_runner->HasGivenUpRun();
+    const bool canRun = !busy && !stuck && !m_tests->selectedItems().isEmpty();
     m_runButton->setEnabled(canRun);
     m_runAction->setEnabled(canRun);
     m_cancelButton->setEnabled(busy);
     m_cancelAction->setEnabled(busy);
-    m_refreshAction->setEnabled(!busy);
+    m_refreshAction->setEnabled(!busy && !stuck);
     m_saveReportAction->setEnabled(!Results().empty());
 }
 

@@ -94,7 +94,8 @@ private:
     void OnMessage(const QString& key, uint kind, qint64 sinceStartMs);
     void OnProgress(int percent, const QString& key, qint64 sinceStartMs);
     void OnNotice(const QString& titleKey, const QString& messageKey);
-    void OnFinished(uint result, const QString& exception, qint64 durationMs, const QStringList& systemEvents);
+    void OnFinished(uint result, const QString& exception, qint64 durationMs, const QStringList& systemEvents,
+                    bool givenUp);
     void AddResult(TestRunRecord record);
     void ShowElapsed();
     void ShowAbout();

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSocketNotifier>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,10 +19,12 @@
 
 #include "Catalogues.h"
 #include "GuiOptions.h"
+#include "HostProcess.h"
 #include "InstallLayout.h"
 #include "MainWindow.h"
 #include "ModuleLibrary.h"
 #include "TestOutcome.h"
+#include "TestRunController.h"
 #include "TestSelection.h"
 #include "module/Diagnostic.h"
 #include "module/ModuleInterface.h"
@@ -52,6 +56,24 @@ int Fail(const std::string& error, bool showBox)
     return kExitError;
 }
 
+// A termination signal becomes a byte on this pipe, read on the user-interface thread: the window
+// then closes the way its close button does, stopping the running test first.
+int g_signalPipe[2] = {-1, -1};
+
+extern "C" void OnTerminationSignal(int)
+{
+    const char byte = 0;
+    static_cast<void>(!write(g_signalPipe[1], &byte, 1));
+}
+
+// The status to end with, once standard output (the version, the help, the transcript) has been
+// written out.
+int WithOutputChecked(int status)
+{
+    const std::string problem = StandardOutputProblem();
+    return problem.empty() ? status : Fail(problem, false);
+}
+
 std::string AbsolutePath(const std::string& path)
 {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
@@ -78,9 +100,7 @@ int PrintVersion(int argc, char** argv, const GuiOptions& options)
     return kExitPassed;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int RunProgram(int argc, char** argv)
 {
     const GuiParseResult parsed = ParseGuiOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
@@ -154,6 +174,16 @@ int main(int argc, char** argv)
                 QCoreApplication::exit(batchStatus);
             });
         }
+        if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+            auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &window);
+            QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+                char bytes[16];
+                while (read(g_signalPipe[0], bytes, sizeof bytes) > 0) {
+                }
+                window.close();
+            });
+            CatchTerminationSignals(OnTerminationSignal);
+        }
         window.show();
         // On an X server without a window manager, as on a service boot image, nothing else gives
         // the window the keyboard, and without it no shortcut works.
@@ -165,6 +195,20 @@ int main(int argc, char** argv)
         if (!options.exitWhenDone) {
             status = loopStatus;
         }
+        if (window.Runner().HasGivenUpRun()) {
+            // The module stays loaded under the test still running in it: no destructor may run.
+            status = WithOutputChecked(status);
+            std::fflush(nullptr);
+            std::_Exit(status);
+        }
     }
-    return status;
+    return WithOutputChecked(status);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    HoldClosedStandardStreams();
+    return WithOutputChecked(RunProgram(argc, argv));
 }

@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <signal.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -227,6 +228,13 @@ TEST_F(MainWindowTest, SelectedTestRunsWithItsNoticeAndProgressShown)
     EXPECT_FALSE(notice->isVisible()) << "the notice goes with its run";
     EXPECT_TRUE(Child<QPushButton>("runButton")->isEnabled());
     EXPECT_FALSE(Child<QPushButton>("cancelButton")->isEnabled());
+}
+
+// A driver service that loads but cannot serve is not shown as ready.
+TEST_F(MainWindowTest, DriverServiceThatIsNotReadyIsShownSo)
+{
+    const MainWindow other(module, {TEST_PLUGIN_FOLDER "/not-ready", "libkeyboard.so", "4.42.0.92", nullptr});
+    EXPECT_EQ(other.findChild<QLabel*>(QStringLiteral("driverService"))->text().toStdString(), "Driver service: not ready");
 }
 
 TEST_F(MainWindowTest, EscapingExceptionIsAnInternalErrorWithItsText)
@@ -665,6 +673,25 @@ TEST_F(HostProcessTest, AllFourTestsInOneSessionWithBothDialogsAnsweredByKeysAnd
     const bool usbFailed = Contains(m_out, "USB Keyboard Test: failed");
     EXPECT_EQ(status, Contains(m_out, "USB Keyboard Test: passed") ? 0 : usbFailed ? 1 : 3) << m_out;
     EXPECT_TRUE(usbFailed || !Contains(m_out, "Possible defective")) << m_out;
+}
+
+// A termination signal closes the window as its close button does: the running test is asked to
+// stop, and one stuck in a call of its driver service is given up, so that the program still ends.
+TEST_F(HostProcessTest, TerminationSignalEndsTheProgramEvenWithATestThatIsStuck)
+{
+    ASSERT_TRUE(QFile::copy(TEST_PLUGIN_FOLDER "/hangs/HalvikDiagnosticsDriverService.so",
+                            m_work.filePath("HalvikDiagnosticsDriverService.so")));
+    Start(HOST_PATH, {QStringLiteral("--run=p,u"), QStringLiteral("--exit-when-done")});
+    for (int wait = 0; wait < 300 && !Contains(m_err, "hanging"); ++wait) {
+        m_process.waitForReadyRead(100);
+        m_err += m_process.readAllStandardError().toStdString();
+    }
+    ASSERT_EQ(kill(static_cast<pid_t>(m_process.processId()), SIGTERM), 0);
+    EXPECT_EQ(Finish(), 3) << m_out << m_err;
+    EXPECT_TRUE(InOrder(m_out, {"Stopping the running test before closing\n",
+                                "The test did not stop within 5 s of the cancel request and was given up\n",
+                                "PS/2 Keyboard Test: aborted (result 4)\n"})) << m_out;
+    EXPECT_FALSE(Contains(m_out, "Starting USB")) << m_out;
 }
 
 // The program finds the window's catalogue beside the module's, and quits on Ctrl+Q.

@@ -12,7 +12,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -50,6 +54,20 @@ QStringList InMachine(const Machine& machine, const QString& workFolder, const Q
                                  QString(machine.setUp) + "exec \"$0\" \"$@\"", CLI_PATH} + hostArguments;
 }
 
+// The fake platform library, whose firmware reports a PS/2 keyboard and whose clock is virtual, or
+// the real one, which reads the machine (umockdev's) and really sleeps.
+QProcessEnvironment HostEnvironment(bool fakePlatform)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (fakePlatform) {
+        environment.insert("LD_LIBRARY_PATH", FAKE_HWKIT_FOLDER);
+        environment.insert("HALVIK_FAKE_HWKIT_FLAGS", "13=1");
+    }
+    // umockdev's preload library comes before the sanitizer runtime of an instrumented host.
+    environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    return environment;
+}
+
 // Each run's report, checked against the schema when the test ends; check-report.py says where not.
 class Reports {
 public:
@@ -77,6 +95,8 @@ private:
     QStringList m_files;
 };
 
+// What a run names when the driver service it was given cannot serve.
+const char kServiceNamed[] = "HalvikDiagnosticsDriverService.so";
 const char kNotIdentified[] =
     "THIS_TEST_CANNOT_BE_PERFORMED_BECAUSE_THE_DEVICE_COULD_NOT_BE_IDENTIFIED_OR_HAS_BEEN_DISCONNECTED";
 
@@ -90,19 +110,21 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         bool othersCanWrite;  // the plug-in, which a root process then refuses to load
         Machine machine;
         int result;
-        const char* message; // a key the run must have sent
+        const char* message; // part of a key the run must have sent
         int exitStatus;
         const char* note;
     } rows[] = {
         {"good-keyboard", false, realMachine, 5, "PS2_KEYBOARD_COULD_NOT_RESTORE_TYPEMATIC_MESSAGE_WINDOWS", 0, ""},
         {"self-test-fails-fc", false, realMachine, 1, "POSSIBLE_DEFECTIVE_COMPONENTS: KEYBOARD", 1, ""},
         {"input-buffer-stuck", false, realMachine, 4, "KEYBOARD_COULD_NOT_DISABLE_INTERRUPTS_MESSAGE", 3, ""},
-        {"", false, realMachine, 3, kNotIdentified, 3, "driver service not found"},
-        {"good-keyboard", true, realMachine, 3, kNotIdentified, 3, "is writable by group or others"},
-        {"port-io", false, {kOtherDevice, "", false}, 3, kNotIdentified, 3, "the PS/2 test cannot run: no keyboard controller"},
-        {"port-io", false, {kI8042Device, kLockdown, false}, 3, kNotIdentified, 3,
+        {"", false, realMachine, 3, kServiceNamed, 3, "driver service not found"},
+        {"plugin:not-ready", false, realMachine, 3, kServiceNamed, 3, "the PS/2 test cannot run: the service says it is not ready"},
+        {"plugin:null-factory", false, realMachine, 3, kServiceNamed, 3, "the PS/2 test cannot run: CreateHDXService returned no service"},
+        {"good-keyboard", true, realMachine, 3, kServiceNamed, 3, "is writable by group or others"},
+        {"port-io", false, {kOtherDevice, "", false}, 3, kServiceNamed, 3, "the PS/2 test cannot run: no keyboard controller"},
+        {"port-io", false, {kI8042Device, kLockdown, false}, 3, kServiceNamed, 3,
          "the PS/2 test cannot run: kernel lockdown (Secure Boot) forbids port access: lockdown mode \"integrity\""},
-        {"port-io", false, {kI8042Device, "", true}, 3, kNotIdentified, 3, "the PS/2 test cannot run: needs root"},
+        {"port-io", false, {kI8042Device, "", true}, 3, kServiceNamed, 3, "the PS/2 test cannot run: needs root"},
         // A working controller but an empty keyboard port: the module does not test a keyboard that is not there.
         {"good-keyboard", false, {nullptr, "", false, EMPTY_PORT_TESTBED}, 3, kNotIdentified, 3,
          "no PS/2 keyboard: the i8042 keyboard port exists but no keyboard answered when the kernel probed it"},
@@ -118,8 +140,10 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         // An unprivileged host must be able to read what root prepared for it.
         const auto others = row.machine.unprivileged ? QFile::ReadOther | QFile::ExeOther : QFile::Permissions();
         ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | others));
-        if (std::string(row.scenario) == "port-io") {
-            ASSERT_TRUE(QFile::copy(PORT_IO_PLUGIN, work.filePath("HalvikDiagnosticsDriverService.so")));
+        const QString scenario = row.scenario;
+        if (scenario == "port-io" || scenario.startsWith("plugin:")) {
+            const QString plugin = scenario == "port-io" ? PORT_IO_PLUGIN : TEST_PLUGIN_FOLDER "/" + scenario.mid(7) + "/HalvikDiagnosticsDriverService.so";
+            ASSERT_TRUE(QFile::copy(plugin, work.filePath("HalvikDiagnosticsDriverService.so")));
         } else if (*row.scenario != '\0') {
             const QString plugin = work.filePath("HalvikDiagnosticsDriverService.so");
             ASSERT_TRUE(QFile::copy(SIMULATOR_PLUGIN, plugin));
@@ -129,14 +153,7 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
                                     work.filePath("i8042-scenario")));
         }
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (row.machine.testbed == nullptr) {
-            environment.insert("LD_LIBRARY_PATH", FAKE_HWKIT_FOLDER);
-            environment.insert("HALVIK_FAKE_HWKIT_FLAGS", "13=1");
-        }
-        // umockdev's preload library comes before the sanitizer runtime of an instrumented host.
-        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(HostEnvironment(row.machine.testbed == nullptr));
         const QStringList command = InMachine(row.machine, work.path(), {"-Mkeyboard", "-Qp", "--json", "--workdir=" + work.path()});
         process.start(command.first(), command.mid(1));
         ASSERT_TRUE(process.waitForFinished(120000));
@@ -147,9 +164,12 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         const QJsonObject test = tests[0].toObject();
         EXPECT_EQ(test["result"].toInt(), row.result) << out.toStdString() << process.readAllStandardError().toStdString();
         EXPECT_EQ(process.exitCode(), row.exitStatus);
-        EXPECT_TRUE(out.contains(QByteArray("\"key\": \"") + row.message + '"')) << row.message << out.toStdString();
+        const QJsonArray messages = test["messages"].toArray();
+        EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [&](const QJsonValue& message) {
+            return message["key"].toString().contains(QLatin1String(row.message));
+        })) << row.message << out.toStdString();
         EXPECT_TRUE(test["reason"].toString().contains(QLatin1String(row.note))) << out.toStdString();
-        if (std::string(row.scenario) == "port-io") {
+        if (scenario == "port-io" || scenario.startsWith("plugin:")) {
             // The device list says the same before any test is run.
             const QStringList devices = InMachine(row.machine, work.path(), {"-Mkeyboard", "--devices", "--json", "--workdir=" + work.path()});
             process.start(devices.first(), devices.mid(1));
@@ -161,6 +181,56 @@ TEST(CliPs2Test, ResultMessagesAndExitStatusFollowTheSimulatedKeyboard)
         }
     }
     EXPECT_EQ(reports.Problems(), "");
+}
+
+// Ended from outside while the keyboard interrupt is off (a service stop, a closed terminal, a
+// Ctrl-\, two Ctrl-C): the run is cancelled, the interrupt switched back on (the simulator's log
+// ends at configuration byte 0x47) and the report written. The simulator plays a keyboard that
+// never answers, in a laptop whose real platform library reports it and really sleeps. A plug-in
+// stuck in a call is given up instead.
+TEST(CliPs2Test, TerminationSignalsCancelTheRunAndLeaveTheKeyboardInterruptOn)
+{
+    const struct {
+        const char* plugin; // empty: the simulator
+        std::vector<int> signalsSent;
+        const char* reason;
+    } rows[] = {{"", {SIGTERM}, ""}, {"", {SIGHUP}, ""}, {"", {SIGQUIT}, ""}, {"", {SIGINT, SIGINT}, ""},
+                {"hangs", {SIGINT, SIGINT}, "the test did not stop within 5 s of the cancel request and was given up"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.plugin) + " " + std::to_string(row.signalsSent.front()));
+        QTemporaryDir work;
+        const auto log = [&work] { QFile file(work.filePath("log")); return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); };
+        ASSERT_TRUE(QFile::copy(*row.plugin == '\0' ? QString(SIMULATOR_PLUGIN) : TEST_PLUGIN_FOLDER "/" + QString(row.plugin) + "/HalvikDiagnosticsDriverService.so",
+                                work.filePath("HalvikDiagnosticsDriverService.so")));
+        ASSERT_TRUE(QFile::copy(FIXTURES_FOLDER "/i8042-no-keyboard/i8042-scenario", work.filePath("i8042-scenario")));
+        QProcessEnvironment environment = HostEnvironment(*row.plugin != '\0');
+        environment.insert("HALVIK_I8042_LOG", work.filePath("log"));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start("umockdev-run", {"-d", LAPTOP_TESTBED, "--", CLI_PATH, "-Mkeyboard", "-Qp,u", "--workdir=" + work.path(), "--report=" + work.filePath("report.json")});
+        QByteArray err;
+        for (int wait = 0; wait < 600 && !log().contains("config=0x46") && !err.contains("hanging"); ++wait) {
+            process.waitForReadyRead(100);
+            err += process.readAllStandardError();
+        }
+        QFile host(QString("/proc/%1/task/%1/children").arg(process.processId()));
+        const pid_t pid = host.open(QIODevice::ReadOnly) ? host.readAll().trimmed().toInt() : 0;
+        ASSERT_GT(pid, 0) << "no host under umockdev-run: " << err.toStdString();
+        for (const int signal : row.signalsSent) {
+            usleep(300000); // apart, or two of a kind would reach the program as one
+            ASSERT_EQ(kill(pid, signal), 0) << err.toStdString();
+        }
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, 3);
+        const QByteArray accesses = log();
+        EXPECT_TRUE(*row.plugin != '\0' || accesses.mid(accesses.lastIndexOf("config=")).startsWith("config=0x47")) << accesses.right(300).toStdString();
+        QFile report(work.filePath("report.json"));
+        ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(report.readAll()).object();
+        EXPECT_EQ(QStringList({QString::number(root["cancelled"].toBool()), root["tests"][0]["resultName"].toString(),
+                               root["tests"][0]["reason"].toString(), root["tests"][1]["reason"].toString()}),
+                  QStringList({"1", "aborted", row.reason, "not started: cancelled by the user"}));
+    }
 }
 
 // The simulated laptop of scripts/demo (a good PS/2 keyboard and a USB one), with the fake
@@ -187,11 +257,7 @@ TEST(CliPs2Test, QuickRunCountsEveryTestThisHostCanRunAndTheTestsNamed)
         SCOPED_TRACE(row.selectors.join(' ').toStdString());
         const QString report = reports.Next();
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LD_LIBRARY_PATH", FAKE_HWKIT_FOLDER);
-        environment.insert("HALVIK_FAKE_HWKIT_FLAGS", "13=1");
-        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(HostEnvironment(true));
         process.start("umockdev-run", QStringList{"-d", FIXTURES_FOLDER "/usb-boot-keyboard/usb-boot-keyboard.umockdev",
                                                   "-d", DMI_TESTBED, "--", CLI_PATH, "-Mkeyboard",
                                                   "--workdir=" + work.path(), "--report=" + report} + row.selectors);

@@ -5,11 +5,14 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTranslator>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
+#include <string_view>
 #include <tuple>
 
 #include "ConsoleReport.h"
@@ -209,6 +212,18 @@ TEST(HostsTest, FindingsNameTheKeyboardTheTestWasCheckingThen)
     EXPECT_EQ(many.Message(Warning), std::optional<std::size_t>(1));
 }
 
+// Counts the characters of every lookup in the module's context, and finds nothing itself.
+class LookupCounter : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        characters += std::string_view(context) == "KEYBOARD" ? std::strlen(source) : 0;
+        return {};
+    }
+    mutable std::size_t characters = 0;
+};
+
 TEST(HostsTest, TranslatorLoadsTheFirstCatalogueFoundAndTranslatesComposedTexts)
 {
     MessageTranslator missing;
@@ -217,16 +232,25 @@ TEST(HostsTest, TranslatorLoadsTheFirstCatalogueFoundAndTranslatesComposedTexts)
     MessageTranslator translator;
     const std::string folder = QFileInfo(QStringLiteral(KEYBOARD_QM_FILE)).absolutePath().toStdString();
     ASSERT_TRUE(translator.Install("en_US", {"/nonexistent/folder", folder}));
+    LookupCounter counter;
+    QCoreApplication::installTranslator(&counter);
+    // Hostile firmware may name a device with 65 KB: looking it up must cost in proportion.
+    const std::string name(65536, 'K');
     for (const auto& [text, translated] : std::vector<std::pair<std::string, std::string>>{
              {"USB_KEYBOARD_TEST", "USB Keyboard Test"},
              // The device hint: two keys joined by ": ", or a key and a name.
              {"POSSIBLE_DEFECTIVE_COMPONENTS: KEYBOARD", "Possible defective components: Keyboard"},
              {"POSSIBLE_DEFECTIVE_COMPONENTS: KB-101", "Possible defective components: KB-101"},
+             {"POSSIBLE_DEFECTIVE_COMPONENTS: " + name, "Possible defective components: " + name},
              // A key followed by a device name: the longest leading key wins over "USB_KEYBOARD".
              {"USB_KEYBOARD_FAIL_MESSAGE[- - -]", "This USB keyboard does not identify itself: [- - -]"},
-             {"", ""}, {"plain text, no key", "plain text, no key"}}) {
+             {"USB_KEYBOARD_FAIL_MESSAGE" + name, "This USB keyboard does not identify itself: " + name},
+             {"", ""}, {"plain text, no key", "plain text, no key"}, {name, name}}) {
+        counter.characters = 0;
         EXPECT_EQ(MessageTranslator::Translate(text), translated);
+        EXPECT_LE(counter.characters, std::max<std::size_t>(text.size(), 64) * 16) << text.substr(0, 40);
     }
+    QCoreApplication::removeTranslator(&counter);
 }
 
 } // namespace
