@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLayout>
 #include <QLoggingCategory>
 #include <QTimer>
 #include <QWindow>
@@ -48,8 +49,19 @@ void ShowCaptureNote(QLabel& note, const corvo::platform::KeyCapture* capture)
     if (elsewhere && note.text().isEmpty()) {
         note.setText(Translated(corvo::keyboard::keys::kKeyboardHeldElsewhere));
     }
-    if (note.isVisibleTo(note.window()) != elsewhere) {
-        note.setVisible(elsewhere);
+    if (note.isVisibleTo(note.window()) == elsewhere) {
+        return;
+    }
+    note.setVisible(elsewhere);
+    // A dialog sized for its texts without the note grows to give the note's lines their room.
+    QWidget* window = note.window();
+    if (QLayout* layout = window->layout(); elsewhere && layout != nullptr) {
+        layout->activate();
+        const int needed = layout->hasHeightForWidth() ? layout->heightForWidth(window->width())
+                                                       : layout->sizeHint().height();
+        if (needed > window->height()) {
+            window->resize(window->width(), needed);
+        }
     }
 }
 

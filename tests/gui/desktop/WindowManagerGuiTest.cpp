@@ -202,6 +202,7 @@ TEST_F(WindowManagerGuiTest, KeyboardHeldByAnotherProgramIsSaidUntilItIsFree)
         auto* note = dialog->findChild<QLabel*>(name);
         EXPECT_TRUE(WaitFor([note] { return note->isVisible(); })) << name;
         EXPECT_EQ(note->text(), Translated(corvo::keyboard::keys::kKeyboardHeldElsewhere));
+        dialog->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/%1-held-elsewhere.png").arg(dialog->objectName()));
         dialog->hide();
     }
     advanced.reset();
