@@ -197,6 +197,10 @@
         <translation>Ein anderes Programm hält die Tastatur fest: Tastendrücke gehen an dieses Programm statt an den Test und erscheinen hier nicht. Schließen Sie dessen Menü oder Dialog; der Test übernimmt die Tastatur, sobald sie frei ist.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>Diese Arbeitsumgebung lässt den Test die Tastatur nicht festhalten: Tasten erscheinen hier nur, solange dieses Fenster den Fokus hat, und die Tastenkürzel der Arbeitsumgebung (etwa Alt+Tab) wirken weiterhin.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Pfeil nach links</translation>
     </message>

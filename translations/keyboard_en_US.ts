@@ -196,6 +196,10 @@
         <translation>Another program holds the keyboard, so keys reach it instead of this test and do not show here. Close that program&apos;s menu or dialog: the test takes the keyboard as soon as it is free.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>This desktop does not let the test hold the keyboard: keys show here only while this window has the focus, and the desktop&apos;s own shortcuts (such as Alt+Tab) still act.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Left Arrow</translation>
     </message>

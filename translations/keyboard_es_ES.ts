@@ -198,6 +198,10 @@
         <translation>Otro programa retiene el teclado: las teclas le llegan a él en lugar de a esta prueba y no se muestran aquí. Cierre el menú o el cuadro de diálogo de ese programa; la prueba tomará el teclado en cuanto quede libre.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>Este escritorio no permite que la prueba retenga el teclado: las teclas solo se muestran aquí mientras esta ventana tiene el foco, y los atajos del propio escritorio (como Alt+Tab) siguen funcionando.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Flecha izquierda</translation>
     </message>

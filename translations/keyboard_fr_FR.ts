@@ -197,6 +197,10 @@
         <translation>Un autre programme retient le clavier : les touches lui parviennent au lieu de ce test et ne s&apos;affichent pas ici. Fermez le menu ou la boîte de dialogue de ce programme ; le test prend le clavier dès qu&apos;il est libre.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>Ce bureau ne permet pas au test de retenir le clavier : les touches ne s&apos;affichent ici que tant que cette fenêtre a le focus, et les raccourcis du bureau (comme Alt+Tab) restent actifs.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Flèche gauche</translation>
     </message>

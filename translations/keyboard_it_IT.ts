@@ -198,6 +198,10 @@
         <translation>Un altro programma trattiene la tastiera: i tasti arrivano a quel programma invece che a questo test e non vengono mostrati qui. Chiudere il menu o la finestra di dialogo di quel programma; il test prende la tastiera appena è libera.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>Questo desktop non consente al test di trattenere la tastiera: i tasti vengono mostrati qui solo finché questa finestra ha lo stato attivo, e le scorciatoie del desktop (come Alt+Tab) continuano a funzionare.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Freccia sinistra</translation>
     </message>

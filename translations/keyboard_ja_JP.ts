@@ -197,6 +197,10 @@
         <translation>別のプログラムがキーボードを占有しています。キー入力はこのテストではなくそのプログラムに送られ、ここには表示されません。そのプログラムのメニューまたはダイアログを閉じてください。キーボードが解放されるとすぐにテストが取得します。</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>このデスクトップではテストがキーボードを占有できません。キーはこのウィンドウにフォーカスがある間だけここに表示され、デスクトップのショートカット（Alt+Tab など）は引き続き動作します。</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>左方向キー</translation>
     </message>

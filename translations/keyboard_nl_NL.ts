@@ -197,6 +197,10 @@
         <translation>Een ander programma houdt het toetsenbord vast: toetsaanslagen gaan naar dat programma in plaats van naar deze test en worden hier niet getoond. Sluit het menu of dialoogvenster van dat programma; de test neemt het toetsenbord over zodra het vrij is.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>Dit bureaublad laat de test het toetsenbord niet vasthouden: toetsen worden hier alleen getoond zolang dit venster de focus heeft, en de eigen sneltoetsen van het bureaublad (zoals Alt+Tab) blijven werken.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Pijl-links</translation>
     </message>

@@ -197,6 +197,10 @@
         <translation>Outro programa está retendo o teclado: as teclas vão para ele em vez de para este teste e não aparecem aqui. Feche o menu ou a caixa de diálogo desse programa; o teste assume o teclado assim que ele ficar livre.</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>Esta área de trabalho não permite que o teste retenha o teclado: as teclas só aparecem aqui enquanto esta janela estiver em foco, e os atalhos da própria área de trabalho (como Alt+Tab) continuam funcionando.</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>Seta para a esquerda</translation>
     </message>

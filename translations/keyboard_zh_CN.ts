@@ -197,6 +197,10 @@
         <translation>另一个程序正占用键盘：按键会发送到该程序而不是本测试，并且不会在此显示。请关闭该程序的菜单或对话框；键盘一旦空闲，测试将立即接管。</translation>
     </message>
     <message>
+        <source>KEYBOARD_KEYS_ONLY_WHILE_FOCUSED</source>
+        <translation>此桌面不允许测试独占键盘：仅当此窗口获得焦点时按键才会在此显示，桌面自身的快捷键（如 Alt+Tab）仍然有效。</translation>
+    </message>
+    <message>
         <source>LEFT_ARROW</source>
         <translation>向左键</translation>
     </message>

@@ -45,17 +45,22 @@ QString Translated(const char* key)
 void ShowCaptureNote(QLabel& note, const corvo::platform::KeyCapture* capture)
 {
     using Hold = corvo::platform::KeyCapture::Hold;
-    const bool elsewhere = capture != nullptr && capture->State() == Hold::HeldElsewhere;
-    if (elsewhere && note.text().isEmpty()) {
-        note.setText(Translated(corvo::keyboard::keys::kKeyboardHeldElsewhere));
+    const Hold state = capture != nullptr ? capture->State() : Hold::Unavailable;
+    const bool shown = state == Hold::HeldElsewhere || state == Hold::FocusOnly;
+    if (shown) {
+        const QString text = Translated(state == Hold::HeldElsewhere ? corvo::keyboard::keys::kKeyboardHeldElsewhere
+                                                                     : corvo::keyboard::keys::kKeysOnlyWhileFocused);
+        if (note.text() != text) {
+            note.setText(text);
+        }
     }
-    if (note.isVisibleTo(note.window()) == elsewhere) {
+    if (note.isVisibleTo(note.window()) == shown) {
         return;
     }
-    note.setVisible(elsewhere);
+    note.setVisible(shown);
     // A dialog sized for its texts without the note grows to give the note's lines their room.
     QWidget* window = note.window();
-    if (QLayout* layout = window->layout(); elsewhere && layout != nullptr) {
+    if (QLayout* layout = window->layout(); shown && layout != nullptr) {
         layout->activate();
         const int needed = layout->hasHeightForWidth() ? layout->heightForWidth(window->width())
                                                        : layout->sizeHint().height();

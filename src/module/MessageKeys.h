@@ -72,6 +72,7 @@ inline constexpr char kClear[] = "CLEAR";
 inline constexpr char kIllustrationDescription[] = "ILUSTRATION_DESCRIPTION";
 inline constexpr char kFail[] = "FAIL";
 inline constexpr char kKeyboardHeldElsewhere[] = "KEYBOARD_HELD_BY_ANOTHER_PROGRAM";
+inline constexpr char kKeysOnlyWhileFocused[] = "KEYBOARD_KEYS_ONLY_WHILE_FOCUSED";
 
 // Key descriptions of the keycode dialog's key table.
 inline constexpr char kLeftArrow[] = "LEFT_ARROW";

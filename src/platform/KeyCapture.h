@@ -24,6 +24,7 @@ public:
         Holding,       // every key of the system comes here first
         Pending,       // not yet: the window is not on screen, or it is a moment after a pop-up
         HeldElsewhere, // another program holds the keyboard; keys reach it, not this capture
+        FocusOnly,     // keys come only while the dialog has the focus; the desktop's shortcuts act
         Unavailable,   // this system offers no capture at all
     };
 

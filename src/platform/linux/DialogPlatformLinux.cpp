@@ -1,9 +1,12 @@
-// The dialogs' services on Linux: X11 when the application's windows are on an X server.
+// The dialogs' services on Linux: X11 when the application's windows are on an X server, else the
+// keys Qt delivers to the focused dialog, typed with the session's keymap.
 #include "platform/DialogPlatform.h"
 
 #include <QGuiApplication>
 
+#include "platform/linux/FocusKeyCapture.h"
 #include "platform/linux/NoKeyPointerState.h"
+#include "platform/linux/SessionKeyboard.h"
 #include "platform/linux/X11KeyCapture.h"
 #include "platform/linux/X11KeyText.h"
 
@@ -26,13 +29,15 @@ DialogPlatform DialogPlatform::System()
         if (OnXcb()) {
             return std::make_unique<X11KeyCapture>(window, std::move(handler));
         }
-        return std::make_unique<NoKeyCapture>();
+        // No X server to grab from: the keys Qt gives the focused dialog, read with the session's
+        // keymap.
+        return std::make_unique<FocusKeyCapture>(window, std::move(handler), SessionKeyText().KeyMap());
     };
     platform.createKeyText = []() -> std::unique_ptr<KeyText> {
         if (OnXcb()) {
             return std::make_unique<X11KeyText>();
         }
-        return std::make_unique<NoKeyText>();
+        return std::make_unique<SessionKeyText>();
     };
     platform.createKeyState = []() -> std::unique_ptr<KeyPointerState> {
         if (OnXcb()) {

@@ -87,8 +87,12 @@ uint32_t X11KeyText::ScanCodeOf(uint8_t virtualKey)
 KeyTextResult X11KeyText::Translate(uint8_t virtualKey, uint32_t scanCode, const KeyboardStateBytes& state)
 {
     m_server.KeyMap();
-    xkb_keymap* keymap = m_server.Keymap();
-    const uint32_t keycode = scanCode != 0 ? scanCode : ScanCodeOf(virtualKey);
+    return TranslateKeycode(m_server.Keymap(), m_server.Layout(), scanCode != 0 ? scanCode : ScanCodeOf(virtualKey),
+                            state);
+}
+
+KeyTextResult TranslateKeycode(xkb_keymap* keymap, uint32_t layout, uint32_t keycode, const KeyboardStateBytes& state)
+{
     if (keymap == nullptr || keycode == 0) {
         return {};
     }
@@ -105,10 +109,10 @@ KeyTextResult X11KeyText::Translate(uint8_t virtualKey, uint32_t scanCode, const
     if ((state[kNumLock] & kToggleBit) != 0) {
         locked |= MaskOf(keymap, XKB_MOD_NAME_NUM);
     }
-    xkb_state_update_mask(keyState.get(), depressed, 0, locked, 0, 0, m_server.Layout());
+    xkb_state_update_mask(keyState.get(), depressed, 0, locked, 0, 0, layout);
 
     const xkb_keysym_t keysym = xkb_state_key_get_one_sym(keyState.get(), keycode);
-    const std::string accent = SpacingAccentOf(keysym);
+    const std::string accent = X11KeyText::SpacingAccentOf(keysym);
     if (!accent.empty()) {
         return {-1, accent};
     }

@@ -6,7 +6,13 @@
 #include "platform/KeyText.h"
 #include "platform/linux/X11KeyPointerState.h"
 
+struct xkb_keymap;
+
 namespace corvo::platform {
+
+// What the key with the XKB keycode types in the keymap's layout, with Shift, Caps Lock and Num
+// Lock as the state bytes give them; a dead key gives its spacing accent and a count of -1.
+KeyTextResult TranslateKeycode(xkb_keymap* keymap, uint32_t layout, uint32_t keycode, const KeyboardStateBytes& state);
 
 // Scan codes are X keycodes. The keymap and layout follow the server while the object lives.
 class X11KeyText : public KeyText {
