@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include "platform/linux/EvdevKeyCapture.h"
 #include "platform/linux/FocusKeyCapture.h"
 #include "platform/linux/NoKeyPointerState.h"
 #include "platform/linux/SessionKeyboard.h"
@@ -13,6 +14,11 @@
 namespace corvo::platform {
 
 namespace {
+
+bool WaylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariable("XDG_SESSION_TYPE") == "wayland";
+}
 
 bool OnXcb()
 {
@@ -26,12 +32,23 @@ DialogPlatform DialogPlatform::System()
     DialogPlatform platform;
     // The X objects open their connections to DISPLAY, the server that Qt's xcb platform uses.
     platform.createKeyCapture = [](QWidget* window, KeyCapture::Handler handler) -> std::unique_ptr<KeyCapture> {
+        // An X client on a Wayland session (XWayland) sees only the keys the compositor gives it,
+        // so there the keyboards' own event devices come first, as everywhere without X.
+        if (OnXcb() && !WaylandSession()) {
+            return std::make_unique<X11KeyCapture>(window, std::move(handler));
+        }
+        const SessionKeyText session;
+        auto devices = std::make_unique<EvdevKeyCapture>(handler, "/dev/input", session.KeyMap());
+        if (devices->State() != KeyCapture::Hold::Unavailable) {
+            return devices;
+        }
+        devices.reset();
         if (OnXcb()) {
             return std::make_unique<X11KeyCapture>(window, std::move(handler));
         }
-        // No X server to grab from: the keys Qt gives the focused dialog, read with the session's
-        // keymap.
-        return std::make_unique<FocusKeyCapture>(window, std::move(handler), SessionKeyText().KeyMap());
+        // Neither an X server to grab from nor readable devices: the keys Qt gives the focused
+        // dialog, read with the session's keymap.
+        return std::make_unique<FocusKeyCapture>(window, std::move(handler), session.KeyMap());
     };
     platform.createKeyText = []() -> std::unique_ptr<KeyText> {
         if (OnXcb()) {

@@ -3,8 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/input.h>
-#include <sys/ioctl.h>
+#include <libevdev/libevdev.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,19 +15,6 @@
 namespace corvo::platform {
 
 namespace {
-
-constexpr std::size_t kBitsPerLong = sizeof(unsigned long) * CHAR_BIT;
-
-constexpr std::size_t LongsFor(std::size_t bits)
-{
-    return (bits + kBitsPerLong - 1) / kBitsPerLong;
-}
-
-template <std::size_t Count>
-bool TestBit(const unsigned long (&bits)[Count], unsigned int bit)
-{
-    return bit / kBitsPerLong < Count && (bits[bit / kBitsPerLong] >> (bit % kBitsPerLong)) & 1ul;
-}
 
 // Mouse buttons of the input interface to Windows mouse-button codes. The side buttons are
 // called BTN_SIDE/BTN_EXTRA on most mice and BTN_BACK/BTN_FORWARD on some; X numbers them 8 and 9.
@@ -67,21 +53,32 @@ int ClampToInt(long long value)
     return value > INT_MAX ? INT_MAX : (value < INT_MIN ? INT_MIN : static_cast<int>(value));
 }
 
-using KeyBits = unsigned long[LongsFor(KEY_CNT)];
+// A device that floods events cannot keep a reading going for ever.
+constexpr int kMostEventsPerRefresh = 4096;
 
-void AddKeysDown(const KeyBits& keys, const VirtualKeyMap& map, KeyboardStateBytes& state)
+// Reads events until none is pending, following libevdev through a SYN_DROPPED (or a forced sync):
+// the state delta it then hands out in sync mode, and normal reading after it. Returns -EAGAIN
+// when everything was read, another negative errno when the device failed.
+template <typename OnEvent>
+int ReadPendingEvents(libevdev* evdev, unsigned int flags, OnEvent onEvent)
 {
-    for (unsigned int code = 1; code <= kLastMappedCode; ++code) {
-        const uint8_t virtualKey = TestBit(keys, code) ? map.VirtualKeyOf(code + kEvdevToX) : 0;
-        if (virtualKey != 0) {
-            state[virtualKey] |= 0x80;
+    input_event event{};
+    for (int count = 0; count < kMostEventsPerRefresh; ++count) {
+        const int status = libevdev_next_event(evdev, flags, &event);
+        if (status == LIBEVDEV_READ_STATUS_SUCCESS) {
+            onEvent(event);
+        } else if (status == LIBEVDEV_READ_STATUS_SYNC) {
+            if ((flags & LIBEVDEV_READ_FLAG_SYNC) != 0) {
+                onEvent(event);
+            }
+            flags = LIBEVDEV_READ_FLAG_SYNC;
+        } else if (status == -EAGAIN && (flags & LIBEVDEV_READ_FLAG_SYNC) != 0) {
+            flags = LIBEVDEV_READ_FLAG_NORMAL;
+        } else {
+            return status;
         }
     }
-    for (const ButtonCode& button : kButtonCodes) {
-        if (TestBit(keys, button.code)) {
-            state[button.virtualKey] |= 0x80;
-        }
-    }
+    return -EAGAIN;
 }
 
 } // namespace
@@ -106,6 +103,7 @@ VirtualKeyMap EvdevKeyPointerState::DefaultKeyMap()
 void EvdevKeyPointerState::CloseDevices()
 {
     for (const Device& device : m_devices) {
+        libevdev_free(device.evdev);
         ::close(device.descriptor);
     }
     m_devices.clear();
@@ -139,36 +137,39 @@ void EvdevKeyPointerState::ScanIfChanged()
         if (descriptor < 0) {
             continue;
         }
-        unsigned long types[LongsFor(EV_CNT)] = {};
-        unsigned long keys[LongsFor(KEY_CNT)] = {};
-        unsigned long relatives[LongsFor(REL_CNT)] = {};
-        unsigned long absolutes[LongsFor(ABS_CNT)] = {};
-        unsigned long properties[LongsFor(INPUT_PROP_CNT)] = {};
-        // A file that is no event device fails the first request.
-        if (::ioctl(descriptor, EVIOCGBIT(0, sizeof(types)), types) < 0) {
+        libevdev* evdev = nullptr;
+        // A file that is no event device fails libevdev's first request.
+        if (libevdev_new_from_fd(descriptor, &evdev) < 0) {
             ::close(descriptor);
             continue;
         }
         Device device;
         device.descriptor = descriptor;
-        if (TestBit(types, EV_KEY) && ::ioctl(descriptor, EVIOCGBIT(EV_KEY, sizeof(keys)), keys) >= 0) {
-            device.keys = true;
+        device.evdev = evdev;
+        device.keys = libevdev_has_event_type(evdev, EV_KEY) != 0;
+        device.lights = libevdev_has_event_type(evdev, EV_LED) != 0;
+        device.relative =
+            libevdev_has_event_code(evdev, EV_REL, REL_X) && libevdev_has_event_code(evdev, EV_REL, REL_Y);
+        // Touchpads, touch screens and tablets move the pointer; joysticks and accelerometers
+        // have absolute axes too but no touch or tool.
+        const bool pointing = libevdev_has_event_code(evdev, EV_KEY, BTN_TOUCH) ||
+                              libevdev_has_event_code(evdev, EV_KEY, BTN_TOOL_PEN) ||
+                              libevdev_has_event_code(evdev, EV_KEY, BTN_LEFT);
+        device.absolute = libevdev_has_event_code(evdev, EV_ABS, ABS_X) &&
+                          libevdev_has_event_code(evdev, EV_ABS, ABS_Y) && pointing &&
+                          !libevdev_has_property(evdev, INPUT_PROP_ACCELEROMETER);
+        // libevdev answers only for the codes a device announces; the kernel's key and LED bit
+        // maps count whole, as they come, so the reading is the kernel's bit for bit.
+        for (unsigned int code = 0; device.keys && code <= KEY_MAX; ++code) {
+            libevdev_enable_event_code(evdev, EV_KEY, code, nullptr);
         }
-        device.lights = TestBit(types, EV_LED);
-        if (TestBit(types, EV_REL) && ::ioctl(descriptor, EVIOCGBIT(EV_REL, sizeof(relatives)), relatives) >= 0) {
-            device.relative = TestBit(relatives, REL_X) && TestBit(relatives, REL_Y);
-        }
-        if (TestBit(types, EV_ABS) && ::ioctl(descriptor, EVIOCGBIT(EV_ABS, sizeof(absolutes)), absolutes) >= 0) {
-            ::ioctl(descriptor, EVIOCGPROP(sizeof(properties)), properties);
-            // Touchpads, touch screens and tablets move the pointer; joysticks and accelerometers
-            // have absolute axes too but no touch or tool.
-            const bool pointing = TestBit(keys, BTN_TOUCH) || TestBit(keys, BTN_TOOL_PEN) || TestBit(keys, BTN_LEFT);
-            device.absolute = TestBit(absolutes, ABS_X) && TestBit(absolutes, ABS_Y) && pointing &&
-                              !TestBit(properties, INPUT_PROP_ACCELEROMETER);
+        for (unsigned int code = 0; device.lights && code <= LED_MAX; ++code) {
+            libevdev_enable_event_code(evdev, EV_LED, code, nullptr);
         }
         if (device.keys || device.lights || device.relative || device.absolute) {
             m_devices.push_back(device);
         } else {
+            libevdev_free(evdev);
             ::close(descriptor);
         }
     }
@@ -190,36 +191,61 @@ std::string EvdevKeyPointerState::Description() const
     return "evdev (" + m_inputDirectory + ")";
 }
 
+bool EvdevKeyPointerState::Refresh(const Device& device)
+{
+    // Pending events first: the sync discards whatever is still unread, and mouse motion exists
+    // only as events. Reading drains only this descriptor's copy; the display server and other
+    // readers still get every event.
+    const auto countMotion = [this](const input_event& event) {
+        if (event.type == EV_REL && event.code == REL_X) {
+            m_motionX += event.value;
+        } else if (event.type == EV_REL && event.code == REL_Y) {
+            m_motionY += event.value;
+        }
+    };
+    int status = ReadPendingEvents(device.evdev, LIBEVDEV_READ_FLAG_NORMAL, countMotion);
+    if (status == -EAGAIN) {
+        status = ReadPendingEvents(device.evdev, LIBEVDEV_READ_FLAG_NORMAL | LIBEVDEV_READ_FLAG_FORCE_SYNC,
+                                   countMotion);
+    }
+    // An unplugged device answers ENODEV until it is closed.
+    return status != -ENODEV;
+}
+
 KeyboardStateBytes EvdevKeyPointerState::ReadKeyboardState()
 {
     ScanIfChanged();
     KeyboardStateBytes state{};
     bool deviceFailed = false;
     for (const Device& device : m_devices) {
-        if (device.keys) {
-            KeyBits keys = {};
-            if (::ioctl(device.descriptor, EVIOCGKEY(sizeof(keys)), keys) < 0) {
-                deviceFailed = deviceFailed || errno == ENODEV;
-            } else {
-                AddKeysDown(keys, m_map, state);
+        if (!device.keys && !device.lights) {
+            continue;
+        }
+        if (!Refresh(device)) {
+            deviceFailed = true;
+            continue;
+        }
+        for (unsigned int code = 1; device.keys && code <= kLastMappedCode; ++code) {
+            const uint8_t virtualKey =
+                libevdev_get_event_value(device.evdev, EV_KEY, code) != 0 ? m_map.VirtualKeyOf(code + kEvdevToX) : 0;
+            if (virtualKey != 0) {
+                state[virtualKey] |= 0x80;
             }
         }
-        if (device.lights) {
-            unsigned long lights[LongsFor(LED_CNT)] = {};
-            if (::ioctl(device.descriptor, EVIOCGLED(sizeof(lights)), lights) < 0) {
-                deviceFailed = deviceFailed || errno == ENODEV;
-            } else {
-                for (const LightCode& light : kLightCodes) {
-                    if (TestBit(lights, light.code)) {
-                        state[light.virtualKey] |= 0x01;
-                    }
-                }
+        for (const ButtonCode& button : kButtonCodes) {
+            if (device.keys && libevdev_get_event_value(device.evdev, EV_KEY, button.code) != 0) {
+                state[button.virtualKey] |= 0x80;
+            }
+        }
+        for (const LightCode& light : kLightCodes) {
+            if (device.lights && libevdev_get_event_value(device.evdev, EV_LED, light.code) != 0) {
+                state[light.virtualKey] |= 0x01;
             }
         }
     }
     VirtualKeyMap::AddGenericModifiers(state);
     if (deviceFailed) {
-        // An unplugged device answers ENODEV until it is closed; open the folder afresh next time.
+        // Open the folder afresh next time.
         m_scanned = false;
     }
     return state;
@@ -235,53 +261,31 @@ bool EvdevKeyPointerState::IsToggled(uint8_t virtualKey)
     return virtualKey != 0 && (ReadKeyboardState()[virtualKey] & 0x01) != 0;
 }
 
-void EvdevKeyPointerState::ReadRelativeMotion()
-{
-    for (const Device& device : m_devices) {
-        if (!device.relative) {
-            continue;
-        }
-        // Reading drains only this object's own copy of the device's events; other readers such
-        // as the display server still get every event.
-        input_event events[64];
-        ssize_t count = 0;
-        while ((count = ::read(device.descriptor, events, sizeof(events))) > 0) {
-            for (std::size_t index = 0; index < static_cast<std::size_t>(count) / sizeof(input_event); ++index) {
-                if (events[index].type != EV_REL) {
-                    continue;
-                }
-                if (events[index].code == REL_X) {
-                    m_motionX += events[index].value;
-                } else if (events[index].code == REL_Y) {
-                    m_motionY += events[index].value;
-                }
-            }
-        }
-    }
-}
-
 std::optional<PointerPosition> EvdevKeyPointerState::ReadPointerPosition()
 {
     ScanIfChanged();
     bool pointing = false;
+    bool deviceFailed = false;
     long long x = 0;
     long long y = 0;
-    ReadRelativeMotion();
     for (const Device& device : m_devices) {
-        if (device.relative) {
-            pointing = true;
-        }
-        if (!device.absolute) {
+        if (!device.relative && !device.absolute) {
             continue;
         }
-        input_absinfo horizontal{};
-        input_absinfo vertical{};
-        if (::ioctl(device.descriptor, EVIOCGABS(ABS_X), &horizontal) >= 0 &&
-            ::ioctl(device.descriptor, EVIOCGABS(ABS_Y), &vertical) >= 0) {
-            pointing = true;
-            x += horizontal.value;
-            y += vertical.value;
+        if (!Refresh(device)) {
+            deviceFailed = true;
+            continue;
         }
+        pointing = true;
+        const input_absinfo* horizontal = device.absolute ? libevdev_get_abs_info(device.evdev, ABS_X) : nullptr;
+        const input_absinfo* vertical = device.absolute ? libevdev_get_abs_info(device.evdev, ABS_Y) : nullptr;
+        if (horizontal != nullptr && vertical != nullptr) {
+            x += horizontal->value;
+            y += vertical->value;
+        }
+    }
+    if (deviceFailed) {
+        m_scanned = false;
     }
     if (!pointing) {
         return std::nullopt;

@@ -9,10 +9,15 @@
 #include "platform/KeyPointerState.h"
 #include "platform/linux/VirtualKeyMap.h"
 
+struct libevdev;
+
 namespace corvo::platform {
 
-// Keys and mouse buttons from every readable event device (EVIOCGKEY), toggles from their LEDs
-// (EVIOCGLED). The kernel keeps no pointer position, so ReadPointerPosition reports a motion
+// Keys and mouse buttons from every readable event device, toggles from their LEDs, all through
+// libevdev. Each reading asks the kernel afresh (a forced sync: EVIOCGKEY, EVIOCGLED, EVIOCGABS)
+// rather than trusting the events seen so far: while another descriptor grabs a keyboard, as the
+// dialogs' own capture does, its events reach only that descriptor, yet the kernel's state stays
+// true. The kernel keeps no pointer position, so ReadPointerPosition reports a motion
 // counter instead: relative motion read from the mice since this object opened them, plus the
 // current coordinates of touchpads and tablets. It moves whenever the pointer moves, which is
 // what a watch for user input needs, but it is no screen position. Releases cannot be
@@ -46,6 +51,7 @@ public:
 private:
     struct Device {
         int descriptor = -1;
+        libevdev* evdev = nullptr; // owned; freed with the descriptor
         bool keys = false;      // reports keys or buttons
         bool lights = false;    // has keyboard LEDs
         bool relative = false;  // a mouse: relative X and Y motion
@@ -55,7 +61,9 @@ private:
     // Opens the devices again when the folder changed (a device came or went) or a device failed.
     void ScanIfChanged();
     void CloseDevices();
-    void ReadRelativeMotion();
+    // Reads the device's pending events (counting mouse motion), then has libevdev ask the kernel
+    // for the current keys, LEDs and axes. False when the device has gone.
+    bool Refresh(const Device& device);
 
     std::string m_inputDirectory;
     VirtualKeyMap m_map;
