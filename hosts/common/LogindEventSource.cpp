@@ -91,7 +91,7 @@ LogindEventSource::LogindEventSource(RaiseFunction raise) : m_raise(std::move(ra
                 SLOT(OnSessionPropertiesChanged(QString, QVariantMap, QStringList)));
 }
 
-LogindEventSource::~LogindEventSource() { QDBusConnection::disconnectFromBus(m_connectionName); }
+LogindEventSource::~LogindEventSource() = default;
 
 void LogindEventSource::OnPrepareForSleep(bool start)
 {

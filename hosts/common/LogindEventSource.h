@@ -25,6 +25,8 @@ public:
 
     // Empty when suspend, lock and session switches are all watched.
     std::vector<std::string> Problems() const { return m_problems; }
+    // The bus connection of the source's own, for its owner to end once the source is gone.
+    const QString& ConnectionName() const { return m_connectionName; }
 
 private slots:
     void OnPrepareForSleep(bool start);

@@ -1,6 +1,7 @@
 // The sources' thread and the hand-over of their events to the executions of running tests.
 #include "SystemEventMonitor.h"
 
+#include <QDBusConnection>
 #include <QThread>
 
 #include <algorithm>
@@ -28,14 +29,22 @@ protected:
         const auto raise = [this](uint32_t bits, const std::string& description) {
             m_monitor.Raise(bits, description);
         };
-        LogindEventSource logind(raise);
-        UdevKeyboardWatch udev(raise);
-        std::vector<std::string> problems = logind.Problems();
-        for (const std::string& problem : udev.Problems()) {
-            problems.push_back(problem);
+        QString busConnection;
+        {
+            LogindEventSource logind(raise);
+            busConnection = logind.ConnectionName();
+            UdevKeyboardWatch udev(raise);
+            std::vector<std::string> problems = logind.Problems();
+            for (const std::string& problem : udev.Problems()) {
+                problems.push_back(problem);
+            }
+            m_problems.set_value(std::move(problems));
+            exec();
         }
-        m_problems.set_value(std::move(problems));
-        exec();
+        // Only once the source is gone: ending the connection makes Qt's bus thread drop the
+        // source's signal hooks, and while the source was being destroyed that thread read the
+        // object as its destructor changed it.
+        QDBusConnection::disconnectFromBus(busConnection);
     }
 
 private:
