@@ -1,9 +1,10 @@
-// Fuzz entry: every line of the input through the config line reader, held to std::regex where that is safe.
+// Fuzz entry: every line through the config line reader, held to std::regex where that is safe, then
+// the whole input as a config.ini file.
 #include "ConfigLineReference.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include "FuzzSupport.h"
+
+#include <algorithm>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
@@ -25,5 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             std::abort();
         }
     }
+    ConfigData config;
+    const ConfigParseResult result = LoadConfig(AsFile(data, size), config);
+    const auto lines = std::count(input.begin(), input.end(), '\n') + 1;
+    Check(result.opened == 1 && (result.errorCode == kConfigOk) == (result.line == -1), "file read without a verdict");
+    Check(result.errorCode == kConfigOk || (result.line >= 1 && result.line <= lines), "stop on a line not in the file");
+    for (const auto& [section, entries] : config)
+        for (const auto& [key, value] : entries)
+            Check(!key.empty() && value.find('\n') == std::string::npos
+                      && (section + key).find_first_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos,
+                  "entry not as stored");
     return 0;
 }

@@ -2,19 +2,11 @@
 // with the invariants every answer must keep.
 #include "usb/UsbDescriptorParser.h"
 
+#include "FuzzSupport.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void Check(bool invariant, const char* what)
-{
-    if (!invariant) {
-        std::fprintf(stderr, "usb descriptor invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // Strict UTF-8: what the decoder writes must never need repairing downstream. U+FFFD is valid only
 // where it was written as its own three bytes.
