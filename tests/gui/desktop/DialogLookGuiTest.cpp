@@ -137,7 +137,9 @@ TEST_F(DialogLookGuiTest, DarkHighContrastKeepsEveryTextAndBorderReadable)
     ASSERT_NE(settings, nullptr) << failure;
     WinKeycodeTestWidget keycode(nullptr, nullptr, nullptr, 0);
     WinAdvancedTestWidget advanced(nullptr, nullptr, nullptr, 0);
-    for (QWidget* dialog : {static_cast<QWidget*>(&keycode), static_cast<QWidget*>(&advanced)}) {
+    for (InputDialog* dialog : {static_cast<InputDialog*>(&keycode), static_cast<InputDialog*>(&advanced)}) {
+        // The theme reached the dialog through the X server's settings, not only its colours.
+        EXPECT_NE(dialog->styleSheet(), dialog->NormalStyleSheet()) << "high contrast changed nothing";
         dialog->show();
         ASSERT_TRUE(WaitFor([this] { return m_input.IsKeyboardGrabbedElsewhere(); }));
         // A key shown in the line edit; the advanced dialog's first key marked.

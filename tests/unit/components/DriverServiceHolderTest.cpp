@@ -115,27 +115,26 @@ struct PluginRow {
     bool handedOut;
     int destroyed; // -1: not looked at
     int destroyedNull;
-    const char* problem;
 };
 
+// What the loader says of a plug-in that cannot serve is checked where the PS/2 test reports it.
 TEST_F(DriverServiceHolderTest, ServiceIsHandedOutOnlyWhileReadyAndTheLibraryIsUnloadedOnRelease)
 {
     const PluginRow rows[] = {
-        {"good", true, true, 1, 0, ""},
+        {"good", true, true, 1, 0},
         // Made but never handed out.
-        {"not-ready", true, false, 1, 0, ""},
-        {"no-factory", false, false, -1, -1, "does not export CreateHDXService"},
+        {"not-ready", true, false, 1, 0},
+        {"no-factory", false, false, -1, -1},
         // The module hands back what the factory gave it, null included.
-        {"null-factory", false, false, 1, 1, "returned no service"},
-        {"no-destroy", true, true, 0, 0, ""},
+        {"null-factory", false, false, 1, 1},
+        {"no-destroy", true, true, 0, 0},
     };
     for (const PluginRow& row : rows) {
         SCOPED_TRACE(row.plugin);
         ASSERT_EQ(chdir((std::string(TEST_PLUGIN_FOLDER) + "/" + row.plugin).c_str()), 0);
         DriverServiceHolder holder;
         SetUpDriverService(holder, SystemDynamicLibraries());
-        EXPECT_NE(holder.problem.find(row.problem), std::string::npos) << holder.problem;
-        EXPECT_EQ(holder.problem.empty(), *row.problem == '\0') << holder.problem;
+        EXPECT_EQ(holder.problem.empty(), row.serviceMade) << holder.problem;
         void* plugin = Keep(row.plugin);
         ASSERT_NE(plugin, nullptr) << "the library stays loaded until release";
         EXPECT_NE(holder.library, nullptr);
