@@ -127,6 +127,11 @@ TEST_F(WindowManagerGuiTest, KeyboardStaysHeldAfterEveryPopUpOfEitherDialog)
         QAbstractItemView* view = list->view();
         Click(view->viewport(), kLeftButton, view->visualRect(view->model()->index(1, 0)).center());
         ASSERT_TRUE(WaitFor([list] { return QApplication::activePopupWidget() == nullptr && list->currentIndex() == 1; }));
+        // Closed again with no event handled in between: held the moment the pop-up is gone.
+        Click(list);
+        ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+        list->hidePopup();
+        EXPECT_TRUE(m_input.IsKeyboardGrabbedElsewhere()) << "the keyboard was free as the pop-up closed";
     };
     const auto contextMenu = [this](QWidget& dialog) {
         Click(dialog.findChild<QLineEdit*>("keycode_test_line_edit_last_key"), kRightButton);
