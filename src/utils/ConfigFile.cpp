@@ -1,10 +1,9 @@
 // Reads config.ini into sections, keys and values, stopping at the first malformed line.
 #include "utils/ConfigFile.h"
 
+#include "platform/linux/LibraryTrust.h"
 #include "utils/ConfigLineParser.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -54,28 +53,25 @@ ConfigParseResult Stopped(ConfigError error, int32_t line, std::string section =
 // link to /dev/zero would be read until memory runs out.
 std::optional<QByteArray> ReadRegularFile(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    std::string unused;
+    const int fd = corvo::platform::OpenRegularFile(path, unused);
     if (fd < 0) {
         return std::nullopt;
     }
-    struct stat status {};
-    std::optional<QByteArray> bytes;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        bytes.emplace();
-        char chunk[16384];
-        while (bytes->size() <= kConfigFileSizeLimit) {
-            const ssize_t count = read(fd, chunk, sizeof chunk);
-            if (count < 0 && errno == EINTR) {
-                continue;
-            }
-            if (count < 0) {
-                bytes.reset();
-            }
-            if (count <= 0) {
-                break;
-            }
-            bytes->append(chunk, count);
+    std::optional<QByteArray> bytes(std::in_place);
+    char chunk[16384];
+    while (bytes->size() <= kConfigFileSizeLimit) {
+        const ssize_t count = read(fd, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR) {
+            continue;
         }
+        if (count < 0) {
+            bytes.reset();
+        }
+        if (count <= 0) {
+            break;
+        }
+        bytes->append(chunk, count);
     }
     close(fd);
     if (bytes && bytes->size() > kConfigFileSizeLimit) {

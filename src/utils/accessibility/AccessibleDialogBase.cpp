@@ -78,8 +78,7 @@ void AccessibleDialogBase::ApplyTheme()
 
 QColor AccessibleDialogBase::WindowTextColour() const
 {
-    constexpr std::size_t kWindowTextSlot = 8;
-    return kWindowTextSlot < systemPalette_.size() ? systemPalette_[kWindowTextSlot] : QColor(Qt::black);
+    return colour_slot::kWindowText < systemPalette_.size() ? systemPalette_[colour_slot::kWindowText] : QColor(Qt::black);
 }
 
 QPalette AccessibleDialogBase::HighContrastPalette() const
@@ -90,14 +89,14 @@ QPalette AccessibleDialogBase::HighContrastPalette() const
         return index < systemPalette_.size() ? systemPalette_[index] : QColor(Qt::black);
     };
     QPalette palette;
-    palette.setColor(QPalette::Window, slot(1));
-    palette.setColor(QPalette::WindowText, slot(8));
-    palette.setColor(QPalette::Base, slot(5));
-    palette.setColor(QPalette::Text, slot(8));
-    palette.setColor(QPalette::Button, slot(15));
-    palette.setColor(QPalette::ButtonText, slot(18));
-    palette.setColor(QPalette::Highlight, slot(13));
-    palette.setColor(QPalette::HighlightedText, slot(14));
+    palette.setColor(QPalette::Window, slot(colour_slot::kBackground));
+    palette.setColor(QPalette::WindowText, slot(colour_slot::kWindowText));
+    palette.setColor(QPalette::Base, slot(colour_slot::kWindowColour));
+    palette.setColor(QPalette::Text, slot(colour_slot::kWindowText));
+    palette.setColor(QPalette::Button, slot(colour_slot::kButtonFace));
+    palette.setColor(QPalette::ButtonText, slot(colour_slot::kButtonText));
+    palette.setColor(QPalette::Highlight, slot(colour_slot::kHighlight));
+    palette.setColor(QPalette::HighlightedText, slot(colour_slot::kHighlightText));
     return palette;
 }
 

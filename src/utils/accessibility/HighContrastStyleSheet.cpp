@@ -19,20 +19,10 @@
 
 namespace corvo::utils::accessibility {
 
-namespace {
+using colour_slot::ColourIndex;
+using namespace colour_slot;
 
-// Slots of the system palette the restyling reads, by system colour index (all below 25, where
-// slot and index coincide).
-enum ColourIndex : std::size_t {
-    kBackground = 1,
-    kWindowText = 8,
-    kHighlight = 13,
-    kHighlightText = 14,
-    kButtonFace = 15,
-    kGreyText = 17,
-    kButtonText = 18,
-    kInfoText = 23,
-};
+namespace {
 
 QString SolidBorder(const QString& colour)
 {

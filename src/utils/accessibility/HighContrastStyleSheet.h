@@ -5,11 +5,28 @@
 #include <QMap>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 class QObject;
 
 namespace corvo::utils::accessibility {
+
+// Slots of the system palette the restyling and the dialogs read, by system colour index (all
+// below 25, where slot and index coincide).
+namespace colour_slot {
+enum ColourIndex : std::size_t {
+    kBackground = 1,
+    kWindowColour = 5,
+    kWindowText = 8,
+    kHighlight = 13,
+    kHighlightText = 14,
+    kButtonFace = 15,
+    kGreyText = 17,
+    kButtonText = 18,
+    kInfoText = 23,
+};
+} // namespace colour_slot
 
 // Selector text to its declarations (property name to value), both ordered by key: the order in
 // which a restyled sheet is written.
