@@ -15,6 +15,9 @@ namespace {
 using corvo::keycode::KeyRow;
 
 constexpr int kFeedbackMilliseconds = 32;
+// A server that lights Scroll Lock may report the light before the dialog sees the press that
+// lit it; a light that has held this long is past any such press.
+constexpr qint64 kSteadyLightMilliseconds = 100;
 constexpr uint8_t kToggleBit = 0x01;
 
 constexpr uint8_t kCapsLock = 20;
@@ -70,7 +73,7 @@ WinKeycodeTestWidget::WinKeycodeTestWidget(QWidget* hostWindow, QObject* eventFi
     BuildKeyTable();
     m_feedbackTimer->start(kFeedbackMilliseconds);
     RefreshKeyboardState();
-    m_scrollLocked = m_keyState->IsToggled(kScrollLock);
+    m_scrollLocked = m_scrollLight = m_keyState->IsToggled(kScrollLock);
     m_capture = platform.createKeyCapture(
         this, [this](uint8_t virtualKey, bool down) { return OnCapturedKey(virtualKey, down); });
 }
@@ -109,7 +112,8 @@ bool WinKeycodeTestWidget::OnCapturedKey(uint8_t virtualKey, bool down)
         row->down = down;
     }
     // The server's Scroll Lock indicator follows no key in stock X keymaps, so the box follows
-    // the presses seen here; a held key's repeats are not presses.
+    // the presses seen here, until the indicator says otherwise; a held key's repeats are not
+    // presses.
     if (virtualKey == kScrollLock && down && !m_scrollLockDown) {
         m_scrollLocked = !m_scrollLocked;
     }
@@ -123,6 +127,16 @@ void WinKeycodeTestWidget::UpdateToggleKeysCheckBoxes()
 {
     m_form->keycode_test_check_caps->setChecked(m_keyState->IsToggled(kCapsLock));
     m_form->keycode_test_check_num->setChecked(m_keyState->IsToggled(kNumLock));
+    // Where the indicator does move (a keyboard's own light, set by this dialog's capture, the
+    // console or another program), it is the truth once it has settled.
+    const bool light = m_keyState->IsToggled(kScrollLock);
+    if (light != m_scrollLight) {
+        m_scrollLight = light;
+        m_scrollLightSteady.start();
+    } else if (m_scrollLightSteady.isValid() && m_scrollLightSteady.elapsed() >= kSteadyLightMilliseconds) {
+        m_scrollLocked = light;
+        m_scrollLightSteady.invalidate();
+    }
     m_form->keycode_test_check_scroll->setChecked(m_scrollLocked);
 }
 

@@ -1,6 +1,8 @@
 // The keycode dialog with its key table, the key capture and the 32 ms feedback.
 #pragma once
 
+#include <QElapsedTimer>
+
 #include <memory>
 
 #include "keycode/KeycodeTestWidget.h"
@@ -35,4 +37,8 @@ private:
     std::unique_ptr<corvo::platform::KeyCapture> m_capture;
     bool m_scrollLocked = false;
     bool m_scrollLockDown = false;
+    // The Scroll Lock indicator as last read, and how long it has read so since it changed
+    // (invalid while it has not changed since the dialog opened or was last adopted).
+    bool m_scrollLight = false;
+    QElapsedTimer m_scrollLightSteady;
 };
