@@ -217,12 +217,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>das Modul %1 bietet keine Diagnose an</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Tasten der Dialoge: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>Beobachtung des Benutzers im PS/2-Test: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>in die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>Ereignisgeräte</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>nur der fokussierte Dialog</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>der X-Server %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>die Ereignisgeräte in %1 (Tastaturen: %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>der X-Server %1 innerhalb der Wayland-Sitzung, der nur Tasten sieht, die in X-Fenster getippt werden</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>nur die Tasten, die im fokussierten Dialog getippt werden</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>in einer Wayland-Sitzung (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>in einer X-Sitzung</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>ohne X-Server</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>die Ereignisgeräte lassen sich nicht öffnen (%1): als root oder als Mitglied der Gruppe input ausführen</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>kein Tastatur-Ereignisgerät in %1</translation>
     </message>
 </context>
 <context>
@@ -618,6 +691,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>Der Test belegt möglicherweise noch den Tastaturcontroller: Starten Sie das Programm neu, um wieder Tests auszuführen.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasten: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Tasten der Dialoge: %1</translation>
     </message>
 </context>
 <context>

@@ -216,12 +216,83 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>the module %1 offers no diagnostic</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Dialog keys: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>PS/2 test&apos;s watch for the user: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>cannot write to standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>event devices</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>focused dialog only</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>the X server %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>the event devices in %1 (keyboards: %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>the X server %1 inside the Wayland session, which sees only keys typed into X windows</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>only the keys typed into the focused dialog</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>on a Wayland session (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>on an X session</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>with no X server</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>the event devices cannot be opened (%1): run as root or as a member of the input group</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>no keyboard event device in %1</translation>
     </message>
 </context>
 <context>
@@ -613,6 +684,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>The test may still hold the keyboard controller: restart the program to run tests again.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Keys: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Dialog keys: %1</translation>
     </message>
 </context>
 <context>

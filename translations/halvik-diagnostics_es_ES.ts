@@ -217,12 +217,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>el módulo %1 no ofrece ningún diagnóstico</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Teclas de los diálogos: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>Vigilancia del usuario en la prueba PS/2: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>dispositivos de eventos</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>solo el diálogo con el foco</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>el servidor X %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>los dispositivos de eventos de %1 (teclados: %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>el servidor X %1 dentro de la sesión Wayland, que solo ve las teclas pulsadas en ventanas X</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>solo las teclas pulsadas en el diálogo con el foco</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>en una sesión Wayland (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>en una sesión X</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>sin servidor X</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>no se pueden abrir los dispositivos de eventos (%1): ejecute como root o como miembro del grupo input</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>ningún dispositivo de eventos de teclado en %1</translation>
     </message>
 </context>
 <context>
@@ -616,6 +689,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>Es posible que la prueba siga ocupando el controlador de teclado: reinicie el programa para volver a ejecutar pruebas.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Teclas de los diálogos: %1</translation>
     </message>
 </context>
 <context>

@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>%1 returned no service</source>
-        <translation>%1 n'a renvoyé aucun service</translation>
+        <translation>%1 n&apos;a renvoyé aucun service</translation>
     </message>
     <message>
         <source>the service says it is not ready</source>
-        <translation>le service indique qu'il n'est pas prêt</translation>
+        <translation>le service indique qu&apos;il n&apos;est pas prêt</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation>%1 n'est pas un fichier ordinaire</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -217,12 +217,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>le module %1 ne propose aucun diagnostic</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Touches des dialogues : %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>Surveillance de l&apos;utilisateur pendant le test PS/2 : %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d'écrire sur la sortie standard : %1</translation>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>périphériques d&apos;événements</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>dialogue actif seulement</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>le serveur X %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>les périphériques d&apos;événements de %1 (claviers : %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>le serveur X %1 dans la session Wayland, qui ne voit que les touches tapées dans des fenêtres X</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>seulement les touches tapées dans le dialogue actif</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>dans une session Wayland (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>dans une session X</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>sans serveur X</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>les périphériques d&apos;événements ne peuvent pas être ouverts (%1) : lancez en root ou en tant que membre du groupe input</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>aucun périphérique d&apos;événements de clavier dans %1</translation>
     </message>
 </context>
 <context>
@@ -347,7 +420,7 @@
     <name>TestRunner</name>
     <message>
         <source>the test did not stop within %1 s of the cancel request and was given up</source>
-        <translation>le test ne s'est pas arrêté dans les %1 s suivant la demande d'annulation et a été abandonné</translation>
+        <translation>le test ne s&apos;est pas arrêté dans les %1 s suivant la demande d&apos;annulation et a été abandonné</translation>
     </message>
 </context>
 <context>
@@ -621,6 +694,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>Le test occupe peut-être encore le contrôleur de clavier : redémarrez le programme pour exécuter à nouveau des tests.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Touches : %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Touches des dialogues : %1</translation>
     </message>
 </context>
 <context>

@@ -216,12 +216,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>il modulo %1 non offre alcuna diagnostica</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Tasti delle finestre di dialogo: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>Sorveglianza dell&apos;utente nel test PS/2: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossibile scrivere sull'output standard: %1</translation>
+        <translation>impossibile scrivere sull&apos;output standard: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>dispositivi di eventi</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>solo la finestra attiva</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>il server X %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>i dispositivi di eventi in %1 (tastiere: %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>il server X %1 all&apos;interno della sessione Wayland, che vede solo i tasti premuti nelle finestre X</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>solo i tasti premuti nella finestra di dialogo attiva</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niente</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>in una sessione Wayland (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>in una sessione X</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>senza server X</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>impossibile aprire i dispositivi di eventi (%1): eseguire come root o come membro del gruppo input</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>nessun dispositivo di eventi della tastiera in %1</translation>
     </message>
 </context>
 <context>
@@ -618,6 +691,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>Il test potrebbe occupare ancora il controller della tastiera: riavviare il programma per eseguire di nuovo i test.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasti: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Tasti delle finestre di dialogo: %1</translation>
     </message>
 </context>
 <context>

@@ -216,12 +216,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>モジュール %1 には診断がありません</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>ダイアログのキー: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>PS/2 テスト中のユーザー操作の監視: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>イベントデバイス</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>フォーカスのあるダイアログのみ</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>X サーバー %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>%1 のイベントデバイス（キーボード: %2）</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>Wayland セッション内の X サーバー %1（X ウィンドウに入力されたキーしか見えません）</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>フォーカスのあるダイアログに入力されたキーのみ</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>Wayland セッション上（%1）</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>X セッション上</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>X サーバーなし</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>イベントデバイスを開けません（%1）: root として、または input グループのメンバーとして実行してください</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>%1 にキーボードのイベントデバイスがありません</translation>
     </message>
 </context>
 <context>
@@ -613,6 +686,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>テストがまだキーボードコントローラーを使用している可能性があります。テストを再度実行するにはプログラムを再起動してください。</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>キー: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>ダイアログのキー: %1</translation>
     </message>
 </context>
 <context>

@@ -217,12 +217,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>de module %1 biedt geen diagnose</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Toetsen van de dialogen: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>Bewaking van de gebruiker tijdens de PS/2-test: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>kan niet naar de standaarduitvoer schrijven: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>event-apparaten</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>alleen de actieve dialoog</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>de X-server %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>de event-apparaten in %1 (toetsenborden: %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>de X-server %1 binnen de Wayland-sessie, die alleen toetsen ziet die in X-vensters worden getypt</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>alleen de toetsen die in de actieve dialoog worden getypt</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niets</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>in een Wayland-sessie (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>in een X-sessie</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>zonder X-server</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>de event-apparaten kunnen niet worden geopend (%1): start als root of als lid van de groep input</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>geen toetsenbord-event-apparaat in %1</translation>
     </message>
 </context>
 <context>
@@ -621,6 +694,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>De test houdt de toetsenbordcontroller mogelijk nog vast: start het programma opnieuw om weer tests uit te voeren.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Toetsen: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Toetsen van de dialogen: %1</translation>
     </message>
 </context>
 <context>

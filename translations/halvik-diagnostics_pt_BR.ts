@@ -216,12 +216,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>o módulo %1 não oferece nenhum diagnóstico</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Teclas dos diálogos: %1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>Vigilância do usuário no teste PS/2: %1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>não é possível gravar na saída padrão: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>dispositivos de eventos</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>somente o diálogo em foco</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>o servidor X %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>os dispositivos de eventos em %1 (teclados: %2)</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>o servidor X %1 dentro da sessão Wayland, que vê apenas as teclas digitadas em janelas X</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>somente as teclas digitadas no diálogo em foco</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>em uma sessão Wayland (%1)</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>em uma sessão X</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>sem servidor X</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>não é possível abrir os dispositivos de eventos (%1): execute como root ou como membro do grupo input</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>nenhum dispositivo de eventos de teclado em %1</translation>
     </message>
 </context>
 <context>
@@ -614,6 +687,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>O teste ainda pode estar ocupando o controlador de teclado: reinicie o programa para executar testes novamente.</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>Teclas dos diálogos: %1</translation>
     </message>
 </context>
 <context>

@@ -216,12 +216,85 @@
         <source>the module %1 offers no diagnostic</source>
         <translation>模块 %1 不提供任何诊断</translation>
     </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>对话框的按键：%1</translation>
+    </message>
+    <message>
+        <source>PS/2 test&apos;s watch for the user: %1</source>
+        <translation>PS/2 测试期间对用户操作的监视：%1</translation>
+    </message>
 </context>
 <context>
     <name>HostProcess</name>
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>无法写入标准输出：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyInput</name>
+    <message>
+        <source>X11</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>X11</translation>
+    </message>
+    <message>
+        <source>event devices</source>
+        <translation>事件设备</translation>
+    </message>
+    <message>
+        <source>XWayland</source>
+        <translatorcomment>same as English</translatorcomment>
+        <translation>XWayland</translation>
+    </message>
+    <message>
+        <source>focused dialog only</source>
+        <translation>仅限焦点对话框</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>the X server %1</source>
+        <translation>X 服务器 %1</translation>
+    </message>
+    <message>
+        <source>the event devices in %1 (keyboards: %2)</source>
+        <translation>%1 中的事件设备（键盘：%2）</translation>
+    </message>
+    <message>
+        <source>the X server %1 inside the Wayland session, which sees only keys typed into X windows</source>
+        <translation>Wayland 会话中的 X 服务器 %1，它只能看到在 X 窗口中输入的按键</translation>
+    </message>
+    <message>
+        <source>only the keys typed into the focused dialog</source>
+        <translation>仅限在焦点对话框中输入的按键</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>on a Wayland session (%1)</source>
+        <translation>在 Wayland 会话中（%1）</translation>
+    </message>
+    <message>
+        <source>on an X session</source>
+        <translation>在 X 会话中</translation>
+    </message>
+    <message>
+        <source>with no X server</source>
+        <translation>没有 X 服务器</translation>
+    </message>
+    <message>
+        <source>the event devices cannot be opened (%1): run as root or as a member of the input group</source>
+        <translation>无法打开事件设备（%1）：请以 root 身份或 input 组成员身份运行</translation>
+    </message>
+    <message>
+        <source>no keyboard event device in %1</source>
+        <translation>%1 中没有键盘事件设备</translation>
     </message>
 </context>
 <context>
@@ -613,6 +686,14 @@
     <message>
         <source>The test may still hold the keyboard controller: restart the program to run tests again.</source>
         <translation>测试可能仍占用着键盘控制器：请重新启动程序后再运行测试。</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>按键：%1</translation>
+    </message>
+    <message>
+        <source>Dialog keys: %1</source>
+        <translation>对话框的按键：%1</translation>
     </message>
 </context>
 <context>

@@ -808,47 +808,47 @@
         <translation>Anwendung 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die ';:'-Taste</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die &apos;;:&apos;-Taste</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>In jedem Land bzw. jeder Region die '+'-Taste</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>In jedem Land bzw. jeder Region die &apos;+&apos;-Taste</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>In jedem Land bzw. jeder Region die ','-Taste</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>In jedem Land bzw. jeder Region die &apos;,&apos;-Taste</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>In jedem Land bzw. jeder Region die '-'-Taste</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>In jedem Land bzw. jeder Region die &apos;-&apos;-Taste</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>In jedem Land bzw. jeder Region die '.'-Taste</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>In jedem Land bzw. jeder Region die &apos;.&apos;-Taste</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die '/?'-Taste</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die &apos;/?&apos;-Taste</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die '`~'-Taste</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die &apos;`~&apos;-Taste</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die '[{'-Taste</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die &apos;[{&apos;-Taste</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die '\|'-Taste</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die &apos;\|&apos;-Taste</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die ']}'-Taste</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die &apos;]}&apos;-Taste</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
         <translation>Je nach Tastatur verschieden. Auf der US-Standardtastatur die Taste für Apostroph und Anführungszeichen</translation>
     </message>
     <message>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>ADVANCED_TEST_DESCRIPTION</source>
-        <translation>Shows a picture of the laptop's keyboard and marks every key you press, so that you can find keys that do not respond.</translation>
+        <translation>Shows a picture of the laptop&apos;s keyboard and marks every key you press, so that you can find keys that do not respond.</translation>
     </message>
     <message>
         <source>TEST_ABORTED_BECAUSE_A_SYSTEM_EVENT_THAT_COULD_COMPROMISE_THE_OUTCOME_HAS_HAPPENED.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>PS2_KEYBOARD_COULD_NOT_RESTORE_TYPEMATIC_MESSAGE_WINDOWS</source>
-        <translation>The keyboard's repeat delay and rate could not be restored.</translation>
+        <translation>The keyboard&apos;s repeat delay and rate could not be restored.</translation>
     </message>
     <message>
         <source>KEYBOARD_AVOID_USER_INTERVATION_MESSAGE</source>
@@ -780,48 +780,48 @@
         <translation>Applications 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the ';:' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>For any country/region, the '+' key</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>For any country/region, the &apos;+&apos; key</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>For any country/region, the ',' key</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>For any country/region, the &apos;,&apos; key</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>For any country/region, the '-' key</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>For any country/region, the &apos;-&apos; key</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>For any country/region, the '.' key</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>For any country/region, the &apos;.&apos; key</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the '/?' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the '`~' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the '[{' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the '\|' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the ']}' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
-        <translation>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
+        <translation>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</translation>
     </message>
     <message>
         <source>It can vary by keyboard.</source>

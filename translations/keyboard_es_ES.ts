@@ -810,48 +810,48 @@
         <translation>Aplicación 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla ';:'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;;:&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>En cualquier país o región, la tecla '+'</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>En cualquier país o región, la tecla &apos;+&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>En cualquier país o región, la tecla ','</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>En cualquier país o región, la tecla &apos;,&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>En cualquier país o región, la tecla '-'</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>En cualquier país o región, la tecla &apos;-&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>En cualquier país o región, la tecla '.'</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>En cualquier país o región, la tecla &apos;.&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla '/?'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;/?&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla '`~'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;`~&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla '[{'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;[{&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla '\|'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;\|&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla ']}'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;]}&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
-        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla 'comilla simple/comilla doble'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
+        <translation>Puede variar según el teclado. En el teclado estándar de EE. UU., la tecla &apos;comilla simple/comilla doble&apos;</translation>
     </message>
     <message>
         <source>It can vary by keyboard.</source>

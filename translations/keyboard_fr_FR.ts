@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>QUICK_KEYBOARD_TESTS_TOOLTIP</source>
-        <translation>Vérifie les claviers de cet ordinateur : réinitialisation du clavier PS/2, identification des claviers USB et deux tests au cours desquels vous appuyez sur des touches.</translation>
+        <translation>Vérifie les claviers de cet ordinateur&#xa0;: réinitialisation du clavier PS/2, identification des claviers USB et deux tests au cours desquels vous appuyez sur des touches.</translation>
     </message>
     <message>
         <source>PS2_KEYBOARD_TEST</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>USB_KEYBOARD_FAIL_MESSAGE</source>
-        <translation>Ce clavier USB ne s&apos;identifie pas :</translation>
+        <translation>Ce clavier USB ne s&apos;identifie pas&#xa0;:</translation>
     </message>
     <message>
         <source>USB_KEYBOARD_PID_FAIL_MESSAGE</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>LATEST_PRESSED_KEY:</source>
-        <translation>Dernière touche pressée :</translation>
+        <translation>Dernière touche pressée&#xa0;:</translation>
     </message>
     <message>
         <source>TOGGLE_KEYS:</source>
-        <translation>Touches de verrouillage :</translation>
+        <translation>Touches de verrouillage&#xa0;:</translation>
     </message>
     <message>
         <source>IS_YOUR_KEYBOARD_BEHAVING_AS_EXPECTED?</source>
-        <translation>Votre clavier fonctionne-t-il correctement ?</translation>
+        <translation>Votre clavier fonctionne-t-il correctement&#xa0;?</translation>
     </message>
     <message>
         <source>YES</source>
@@ -174,11 +174,11 @@
     </message>
     <message>
         <source>ADV_TEST_INSTRUCTION</source>
-        <translation>Appuyez sur chaque touche du clavier : elle est alors marquée sur l&apos;image.</translation>
+        <translation>Appuyez sur chaque touche du clavier&#xa0;: elle est alors marquée sur l&apos;image.</translation>
     </message>
     <message>
         <source>CHOOSE_LAYOUT</source>
-        <translation>Choisir la disposition :</translation>
+        <translation>Choisir la disposition&#xa0;:</translation>
     </message>
     <message>
         <source>CLEAR</source>
@@ -811,47 +811,47 @@
         <translation>Applications 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>Varie selon le clavier. La touche « ;: » sur le clavier américain standard</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>Varie selon le clavier. La touche «&#xa0;;:&#xa0;» sur le clavier américain standard</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>La touche « + », quels que soient le pays ou la région</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>La touche «&#xa0;+&#xa0;», quels que soient le pays ou la région</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>La touche « , », quels que soient le pays ou la région</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>La touche «&#xa0;,&#xa0;», quels que soient le pays ou la région</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>La touche « - », quels que soient le pays ou la région</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>La touche «&#xa0;-&#xa0;», quels que soient le pays ou la région</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>La touche « . », quels que soient le pays ou la région</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>La touche «&#xa0;.&#xa0;», quels que soient le pays ou la région</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>Varie selon le clavier. La touche « /? » sur le clavier américain standard</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>Varie selon le clavier. La touche «&#xa0;/?&#xa0;» sur le clavier américain standard</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>Varie selon le clavier. La touche « `~ » sur le clavier américain standard</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>Varie selon le clavier. La touche «&#xa0;`~&#xa0;» sur le clavier américain standard</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>Varie selon le clavier. La touche « [{ » sur le clavier américain standard</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>Varie selon le clavier. La touche «&#xa0;[{&#xa0;» sur le clavier américain standard</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>Varie selon le clavier. La touche « \| » sur le clavier américain standard</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>Varie selon le clavier. La touche «&#xa0;\|&#xa0;» sur le clavier américain standard</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>Varie selon le clavier. La touche « ]} » sur le clavier américain standard</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>Varie selon le clavier. La touche «&#xa0;]}&#xa0;» sur le clavier américain standard</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
         <translation>Varie selon le clavier. La touche apostrophe/guillemets sur le clavier américain standard</translation>
     </message>
     <message>

@@ -812,47 +812,47 @@
         <translation>Applicazioni 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto «;:» sulla tastiera standard statunitense</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
+        <source>For any country/region, the &apos;+&apos; key</source>
         <translation>Il tasto «+» in qualsiasi paese o area geografica</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
+        <source>For any country/region, the &apos;,&apos; key</source>
         <translation>Il tasto «,» in qualsiasi paese o area geografica</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
+        <source>For any country/region, the &apos;-&apos; key</source>
         <translation>Il tasto «-» in qualsiasi paese o area geografica</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
+        <source>For any country/region, the &apos;.&apos; key</source>
         <translation>Il tasto «.» in qualsiasi paese o area geografica</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto «/?» sulla tastiera standard statunitense</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto «`~» sulla tastiera standard statunitense</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto «[{» sulla tastiera standard statunitense</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto «\|» sulla tastiera standard statunitense</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto «]}» sulla tastiera standard statunitense</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
         <translation>Può variare in base alla tastiera. Il tasto apostrofo/virgolette sulla tastiera standard statunitense</translation>
     </message>
     <message>

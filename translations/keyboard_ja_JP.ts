@@ -823,48 +823,48 @@
         <translation>アプリケーション 2 の起動</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは ';:' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;;:&apos; キー</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>国/地域を問わず '+' キー</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>国/地域を問わず &apos;+&apos; キー</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>国/地域を問わず ',' キー</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>国/地域を問わず &apos;,&apos; キー</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>国/地域を問わず '-' キー</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>国/地域を問わず &apos;-&apos; キー</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>国/地域を問わず '.' キー</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>国/地域を問わず &apos;.&apos; キー</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは '/?' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;/?&apos; キー</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは '`~' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;`~&apos; キー</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは '[{' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;[{&apos; キー</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは '\|' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;\|&apos; キー</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは ']}' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;]}&apos; キー</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
-        <translation>キーボードによって異なります。US 標準キーボードでは '一重引用符/二重引用符' キー</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
+        <translation>キーボードによって異なります。US 標準キーボードでは &apos;一重引用符/二重引用符&apos; キー</translation>
     </message>
     <message>
         <source>It can vary by keyboard.</source>

@@ -824,47 +824,47 @@
         <translation>Toepassing 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de ';:'-toets</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de &apos;;:&apos;-toets</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>Voor elk land en elke regio de '+'-toets</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>Voor elk land en elke regio de &apos;+&apos;-toets</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>Voor elk land en elke regio de ','-toets</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>Voor elk land en elke regio de &apos;,&apos;-toets</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>Voor elk land en elke regio de '-'-toets</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>Voor elk land en elke regio de &apos;-&apos;-toets</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>Voor elk land en elke regio de '.'-toets</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>Voor elk land en elke regio de &apos;.&apos;-toets</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de '/?'-toets</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de &apos;/?&apos;-toets</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de '`~'-toets</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de &apos;`~&apos;-toets</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de '[{'-toets</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de &apos;[{&apos;-toets</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de '\|'-toets</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de &apos;\|&apos;-toets</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de ']}'-toets</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de &apos;]}&apos;-toets</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
         <translation>Kan per toetsenbord verschillen. Op het Amerikaanse standaardtoetsenbord de toets voor het enkele en dubbele aanhalingsteken</translation>
     </message>
     <message>

@@ -823,48 +823,48 @@
         <translation>Aplicativo 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla ';:'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;;:&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>Em qualquer país/região, a tecla '+'</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>Em qualquer país/região, a tecla &apos;+&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>Em qualquer país/região, a tecla ','</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>Em qualquer país/região, a tecla &apos;,&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>Em qualquer país/região, a tecla '-'</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>Em qualquer país/região, a tecla &apos;-&apos;</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>Em qualquer país/região, a tecla '.'</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>Em qualquer país/região, a tecla &apos;.&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla '/?'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;/?&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla '`~'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;`~&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla '[{'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;[{&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla '\|'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;\|&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla ']}'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;]}&apos;</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
-        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla 'aspas simples/aspas duplas'</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
+        <translation>Pode variar conforme o teclado. No teclado padrão dos EUA, a tecla &apos;aspas simples/aspas duplas&apos;</translation>
     </message>
     <message>
         <source>It can vary by keyboard.</source>

@@ -823,48 +823,48 @@
         <translation>启动应用程序 2</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ';:' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 ';:' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;;:&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;;:&apos; 键</translation>
     </message>
     <message>
-        <source>For any country/region, the '+' key</source>
-        <translation>任何国家/地区均为 '+' 键</translation>
+        <source>For any country/region, the &apos;+&apos; key</source>
+        <translation>任何国家/地区均为 &apos;+&apos; 键</translation>
     </message>
     <message>
-        <source>For any country/region, the ',' key</source>
-        <translation>任何国家/地区均为 ',' 键</translation>
+        <source>For any country/region, the &apos;,&apos; key</source>
+        <translation>任何国家/地区均为 &apos;,&apos; 键</translation>
     </message>
     <message>
-        <source>For any country/region, the '-' key</source>
-        <translation>任何国家/地区均为 '-' 键</translation>
+        <source>For any country/region, the &apos;-&apos; key</source>
+        <translation>任何国家/地区均为 &apos;-&apos; 键</translation>
     </message>
     <message>
-        <source>For any country/region, the '.' key</source>
-        <translation>任何国家/地区均为 '.' 键</translation>
+        <source>For any country/region, the &apos;.&apos; key</source>
+        <translation>任何国家/地区均为 &apos;.&apos; 键</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '/?' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 '/?' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;/?&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;/?&apos; 键</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '`~' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 '`~' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;`~&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;`~&apos; 键</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '[{' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 '[{' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;[{&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;[{&apos; 键</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the '\|' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 '\|' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;\|&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;\|&apos; 键</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the ']}' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 ']}' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;]}&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;]}&apos; 键</translation>
     </message>
     <message>
-        <source>It can vary by keyboard. For the US standard keyboard, the 'single-quote/double-quote' key</source>
-        <translation>因键盘而异。在美式标准键盘上为 '单引号/双引号' 键</translation>
+        <source>It can vary by keyboard. For the US standard keyboard, the &apos;single-quote/double-quote&apos; key</source>
+        <translation>因键盘而异。在美式标准键盘上为 &apos;单引号/双引号&apos; 键</translation>
     </message>
     <message>
         <source>It can vary by keyboard.</source>

@@ -27,6 +27,7 @@
 #include "HostExecution.h"
 #include "HostProcess.h"
 #include "InstallLayout.h"
+#include "KeyInputState.h"
 #include "KeyboardDevices.h"
 #include "MessageAttribution.h"
 #include "MessageTranslator.h"
@@ -293,6 +294,7 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
     const DriverServiceState service = DescribeDriverService(workDirectory);
     const Ps2KeyboardPresence ps2Keyboard = DescribePs2Keyboard();
     const std::vector<std::string> systemEventProblems = SystemEventMonitor().Problems();
+    const KeyInputState keyInput = DescribeKeyInput(DesktopDialogsOnX());
     const std::vector<corvo::platform::UsbKeyboardPort> ports =
         corvo::platform::CreateMachineInventory()->UsbKeyboards();
 
@@ -329,7 +331,8 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
                                                        {"problem", QString::fromStdString(service.problem)}}},
                          {"ps2Keyboard", QJsonObject{{"present", ps2Keyboard.present},
                                                      {"reason", QString::fromStdString(ps2Keyboard.reason)}}},
-                         {"systemEventProblems", QJsonArray::fromStringList(StringList(systemEventProblems))}};
+                         {"systemEventProblems", QJsonArray::fromStringList(StringList(systemEventProblems))},
+                         {"keyInput", KeyInputJson(keyInput)}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitPassed;
     }
@@ -377,6 +380,8 @@ int PrintDevices(const ModuleView& view, const std::string& workDirectory, bool 
               .arg(systemEventProblems.empty() ? Cli::tr("watched (suspend, screen lock and user switches from the "
                                                          "login manager, keyboard hot-plug from udev)")
                                                : Q(Joined(systemEventProblems, "; "))));
+    Print(Cli::tr("Dialog keys: %1").arg(Q(keyInput.dialogs)));
+    Print(Cli::tr("PS/2 test's watch for the user: %1").arg(Q(keyInput.watch)));
     return kExitPassed;
 }
 
@@ -585,6 +590,7 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
                                          inventory->UsbKeyboards());
     report.ps2Keyboard = DescribePs2Keyboard();
     report.driverService = DescribeDriverService(workDirectory);
+    report.keyInput = DescribeKeyInput(DesktopDialogsOnX());
 
     CatchTerminationSignals(OnTerminationSignal);
     if (!chosen.empty() && !InputStateReadable()) {

@@ -260,6 +260,7 @@ std::string ReportJson(const RunReport& report)
                                       {"usable", service.usable},
                                       {"access", Q(service.access)},
                                       {"problem", Q(service.problem)}}},
+        {"keyInput", KeyInputJson(report.keyInput)},
         {"systemEvents", QJsonObject{{"problems", Strings(report.systemEventProblems)}}},
         {"notes", Strings(report.notes)},
         {"tests", tests},
@@ -290,6 +291,7 @@ std::string ReportHtml(const RunReport& report)
         + Row("PS/2 keyboard", std::string(report.ps2Keyboard.present ? "present" : "not present")
               + (report.ps2Keyboard.reason.empty() ? "" : " - " + report.ps2Keyboard.reason))
         + Row("Driver service", report.driverService.Summary())
+        + Row("Dialog keys", report.keyInput.dialogs) + Row("Watch for the user", report.keyInput.watch)
         + Row("System events", report.systemEventProblems.empty() ? "watched" : "not all watched, see below");
     // One row each: they are sentences of their own.
     for (const std::string& problem : report.systemEventProblems) {

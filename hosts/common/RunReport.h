@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DriverServiceState.h"
+#include "KeyInputState.h"
 #include "KeyboardDevices.h"
 #include "Ps2Readiness.h"
 #include "platform/MachineInventory.h"
@@ -90,6 +91,7 @@ struct RunReport {
     std::vector<KeyboardDevice> keyboards;
     Ps2KeyboardPresence ps2Keyboard;
     DriverServiceState driverService;
+    KeyInputState keyInput;
     // Sources of system events this machine does not let the host watch, one sentence each.
     std::vector<std::string> systemEventProblems;
     // Every note the host showed before the first test, those about system events included.

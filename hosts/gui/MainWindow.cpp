@@ -35,6 +35,7 @@
 
 #include "DialogEventCounter.h"
 #include "DriverServiceState.h"
+#include "KeyInputState.h"
 #include "InputRequestServer.h"
 #include "MessageTranslator.h"
 #include "OutcomeDisplay.h"
@@ -333,9 +334,16 @@ void MainWindow::BuildStatusBar()
     auto* serviceLabel = new QLabel(tr("Driver service: %1").arg(state));
     serviceLabel->setObjectName(QStringLiteral("driverService"));
     serviceLabel->setToolTip(QString::fromStdString(service.Summary()));
+    // Which keys the dialogs will see on this session: a short word, the grounds in the tip.
+    const KeyInputState keyInput = DescribeKeyInput(QGuiApplication::platformName() == QLatin1String("xcb"));
+    auto* keyInputLabel = new QLabel(tr("Keys: %1").arg(QString::fromStdString(keyInput.dialogsWord)));
+    keyInputLabel->setObjectName(QStringLiteral("keyInput"));
+    keyInputLabel->setToolTip(QString::fromStdString(keyInput.dialogs));
+    Log(tr("Dialog keys: %1").arg(QString::fromStdString(keyInput.dialogs)));
     m_dialogEvents = new QLabel(tr("Keys shown in dialog: %1").arg(0));
     m_dialogEvents->setObjectName(QStringLiteral("dialogEvents"));
     statusBar()->addPermanentWidget(serviceLabel);
+    statusBar()->addPermanentWidget(keyInputLabel);
     statusBar()->addPermanentWidget(m_dialogEvents);
     if (!service.usable) {
         Log(tr("Driver service: %1").arg(QString::fromStdString(service.Summary())));

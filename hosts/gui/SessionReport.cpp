@@ -1,9 +1,12 @@
 // What the desktop host's session puts into a run report.
 #include "SessionReport.h"
 
+#include <QGuiApplication>
+
 #include <memory>
 
 #include "DriverServiceState.h"
+#include "KeyInputState.h"
 #include "KeyboardDevices.h"
 #include "MessageAttribution.h"
 #include "MessageTranslator.h"
@@ -98,6 +101,7 @@ RunReport SessionReport(const SessionFacts& session, const std::vector<TestRunRe
         session.device != nullptr ? session.device->GetDevices() : std::vector<DeviceEntry>(), inventory->UsbKeyboards());
     report.ps2Keyboard = DescribePs2Keyboard();
     report.driverService = DescribeDriverService(session.workDirectory);
+    report.keyInput = DescribeKeyInput(QGuiApplication::platformName() == QLatin1String("xcb"));
     report.systemEventProblems = session.systemEventProblems;
 
     std::vector<uint32_t> results;

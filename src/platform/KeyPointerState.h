@@ -44,7 +44,7 @@ public:
 };
 
 // The X server named by DISPLAY when it answers, else the kernel's input devices when they can be
-// read, else a source that reads nothing.
+// read (on a Wayland session, the devices first), else a source that reads nothing.
 std::unique_ptr<KeyPointerState> CreateSystemKeyPointerState();
 
 } // namespace corvo::platform

@@ -1,4 +1,5 @@
-// The dialogs' services on Linux: X11 when the application's windows are on an X server, else the
+// The dialogs' services on Linux, chosen from what the session offers: X11 on an X session, the
+// keyboards' event devices on Wayland sessions and consoles where they can be opened, else the
 // keys Qt delivers to the focused dialog, typed with the session's keymap.
 #include "platform/DialogPlatform.h"
 
@@ -6,6 +7,7 @@
 
 #include "platform/linux/EvdevKeyCapture.h"
 #include "platform/linux/FocusKeyCapture.h"
+#include "platform/linux/InputChoice.h"
 #include "platform/linux/NoKeyPointerState.h"
 #include "platform/linux/SessionKeyboard.h"
 #include "platform/linux/X11KeyCapture.h"
@@ -14,11 +16,6 @@
 namespace corvo::platform {
 
 namespace {
-
-bool WaylandSession()
-{
-    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariable("XDG_SESSION_TYPE") == "wayland";
-}
 
 bool OnXcb()
 {
@@ -32,22 +29,18 @@ DialogPlatform DialogPlatform::System()
     DialogPlatform platform;
     // The X objects open their connections to DISPLAY, the server that Qt's xcb platform uses.
     platform.createKeyCapture = [](QWidget* window, KeyCapture::Handler handler) -> std::unique_ptr<KeyCapture> {
-        // An X client on a Wayland session (XWayland) sees only the keys the compositor gives it,
-        // so there the keyboards' own event devices come first, as everywhere without X.
-        if (OnXcb() && !WaylandSession()) {
-            return std::make_unique<X11KeyCapture>(window, std::move(handler));
-        }
+        const KeySource source = ChooseInput(SurveyInput(OnXcb())).capture;
         const SessionKeyText session;
-        auto devices = std::make_unique<EvdevKeyCapture>(handler, "/dev/input", session.KeyMap());
-        if (devices->State() != KeyCapture::Hold::Unavailable) {
-            return devices;
+        if (source == KeySource::EventDevices) {
+            auto devices = std::make_unique<EvdevKeyCapture>(handler, "/dev/input", session.KeyMap());
+            // A keyboard may have gone since the survey.
+            if (devices->State() != KeyCapture::Hold::Unavailable) {
+                return devices;
+            }
         }
-        devices.reset();
         if (OnXcb()) {
             return std::make_unique<X11KeyCapture>(window, std::move(handler));
         }
-        // Neither an X server to grab from nor readable devices: the keys Qt gives the focused
-        // dialog, read with the session's keymap.
         return std::make_unique<FocusKeyCapture>(window, std::move(handler), session.KeyMap());
     };
     platform.createKeyText = []() -> std::unique_ptr<KeyText> {
@@ -57,10 +50,8 @@ DialogPlatform DialogPlatform::System()
         return std::make_unique<SessionKeyText>();
     };
     platform.createKeyState = []() -> std::unique_ptr<KeyPointerState> {
-        if (OnXcb()) {
-            return std::make_unique<X11KeyPointerState>();
-        }
-        return CreateSystemKeyPointerState();
+        const InputSurvey survey = SurveyInput(OnXcb());
+        return CreateKeyPointerState(ChooseInput(survey).dialogState, survey);
     };
     return platform;
 }

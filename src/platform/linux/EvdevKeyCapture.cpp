@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/linux/EvdevKeyPointerState.h"
+#include "platform/linux/InputChoice.h"
 
 namespace corvo::platform {
 
@@ -40,18 +41,6 @@ constexpr LockLight kLockLights[] = {
     {KEY_NUMLOCK, LED_NUML},
     {KEY_SCROLLLOCK, LED_SCROLLL},
 };
-
-// A keyboard has a key the module knows by a virtual-key code; mice, power buttons with no such
-// key, and joysticks are left to the system.
-bool IsKeyboard(const libevdev* evdev, const VirtualKeyMap& map)
-{
-    for (unsigned int code = KEY_ESC; code < BTN_MISC && code <= kLastMappedCode; ++code) {
-        if (libevdev_has_event_code(evdev, EV_KEY, code) && map.VirtualKeyOf(code + kEvdevToX) != 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 bool AnyKeyDown(const libevdev* evdev)
 {
@@ -218,7 +207,7 @@ void EvdevKeyCapture::Open(const std::string& path)
         return;
     }
     auto keyboard = std::make_unique<Keyboard>(path, descriptor, evdev);
-    if (!IsKeyboard(evdev, m_map)) {
+    if (!IsKeyboardDevice(evdev, m_map)) {
         return;
     }
     Keyboard& added = *m_keyboards.emplace_back(std::move(keyboard));

@@ -1,33 +1,51 @@
-// Picks the system's key and pointer state source: X11, then evdev, then nothing.
+// Picks the system's key and pointer state source: X11 or the event devices, in the order the
+// session calls for, else nothing.
 #include "platform/linux/NoKeyPointerState.h"
 
-#include <cstdlib>
-
 #include "platform/linux/EvdevKeyPointerState.h"
+#include "platform/linux/InputChoice.h"
 #include "platform/linux/X11KeyPointerState.h"
 
 namespace corvo::platform {
 
 std::unique_ptr<KeyPointerState> CreateKeyPointerState(const std::string& displayName,
-                                                       const std::string& inputDirectory)
+                                                       const std::string& inputDirectory, bool waylandSession)
 {
-    if (!displayName.empty()) {
-        auto display = std::make_unique<X11KeyPointerState>(displayName);
-        if (display->IsAvailable()) {
-            return display;
+    for (const KeySource source : KeyStateOrder(waylandSession)) {
+        if (source == KeySource::EventDevices) {
+            auto devices = std::make_unique<EvdevKeyPointerState>(inputDirectory);
+            if (devices->IsAvailable()) {
+                return devices;
+            }
+        } else if (!displayName.empty()) {
+            auto display = std::make_unique<X11KeyPointerState>(displayName);
+            if (display->IsAvailable()) {
+                return display;
+            }
         }
     }
-    auto devices = std::make_unique<EvdevKeyPointerState>(inputDirectory);
-    if (devices->IsAvailable()) {
-        return devices;
+    return std::make_unique<NoKeyPointerState>();
+}
+
+std::unique_ptr<KeyPointerState> CreateKeyPointerState(KeySource source, const InputSurvey& survey)
+{
+    switch (source) {
+    case KeySource::EventDevices:
+        return std::make_unique<EvdevKeyPointerState>(survey.inputDirectory);
+    case KeySource::X11:
+    case KeySource::XWayland:
+        return std::make_unique<X11KeyPointerState>(survey.display);
+    case KeySource::FocusedWindow:
+    case KeySource::None:
+        break;
     }
     return std::make_unique<NoKeyPointerState>();
 }
 
 std::unique_ptr<KeyPointerState> CreateSystemKeyPointerState()
 {
-    const char* display = std::getenv("DISPLAY");
-    return CreateKeyPointerState(display != nullptr ? display : "", "/dev/input");
+    const InputSurvey survey = SurveyInput(false);
+    return CreateKeyPointerState(ChooseInput(survey).watchState, survey);
 }
 
 } // namespace corvo::platform

@@ -17,6 +17,7 @@
 
 #include "KeyStateSteps.h"
 #include "platform/linux/EvdevKeyPointerState.h"
+#include "platform/linux/InputChoice.h"
 #include "platform/linux/NoKeyPointerState.h"
 
 namespace corvo::platform {
@@ -223,6 +224,47 @@ TEST_F(EvdevKeyPointerStateTest, WithoutKeysOrDisplayNothingIsRead)
     // xkbcommon's default rules are "evdev": keycode = kernel code + 8.
     EXPECT_EQ(EvdevKeyPointerState::DefaultKeyMap().VirtualKeyOf(KEY_ESC + 8), 0x1B);
     EXPECT_EQ(EvdevKeyPointerState::DefaultKeyMap().VirtualKeyOf(KEY_LEFTSHIFT + 8), 0xA0);
+}
+
+TEST_F(EvdevKeyPointerStateTest, SurveyCountsKeyboardsAndTheChoiceFollowsTheSession)
+{
+    Keyboard(3);
+    Mouse(5);
+    Add(6, {{kTypes, {EV_SYN, EV_KEY}}, {kKeyBits, {KEY_POWER}}}); // a power button types nothing
+    ::setenv("WAYLAND_DISPLAY", "wayland-7", 1);
+    const InputSurvey survey = SurveyInput(true);
+    ::unsetenv("WAYLAND_DISPLAY");
+    EXPECT_EQ(survey.keyboards, 1);
+    EXPECT_EQ(survey.waylandEvidence, "WAYLAND_DISPLAY=wayland-7");
+
+    // {Wayland, X answers, dialogs on X, keyboards} -> capture, dialogs' state, watch
+    const struct {
+        bool wayland, display, dialogsOnX;
+        int keyboards;
+        KeySource capture, dialogState, watch;
+    } rows[] = {
+        {false, true, true, 2, KeySource::X11, KeySource::X11, KeySource::X11},
+        {false, true, false, 2, KeySource::EventDevices, KeySource::EventDevices, KeySource::X11},
+        {false, false, false, 2, KeySource::EventDevices, KeySource::EventDevices, KeySource::EventDevices},
+        {false, false, false, 0, KeySource::FocusedWindow, KeySource::None, KeySource::None},
+        {true, true, true, 2, KeySource::EventDevices, KeySource::EventDevices, KeySource::EventDevices},
+        {true, true, true, 0, KeySource::XWayland, KeySource::XWayland, KeySource::XWayland},
+        {true, true, false, 0, KeySource::FocusedWindow, KeySource::XWayland, KeySource::XWayland},
+        {true, false, false, 1, KeySource::EventDevices, KeySource::EventDevices, KeySource::EventDevices},
+    };
+    for (const auto& row : rows) {
+        InputSurvey given;
+        given.waylandEvidence = row.wayland ? "XDG_SESSION_TYPE=wayland" : "";
+        given.displayAnswers = row.display;
+        given.dialogsOnX = row.dialogsOnX;
+        given.keyboards = row.keyboards;
+        const InputChoice choice = ChooseInput(given);
+        EXPECT_EQ(std::string(KeySourceName(choice.capture)) + " " + KeySourceName(choice.dialogState) + " " +
+                      KeySourceName(choice.watchState),
+                  std::string(KeySourceName(row.capture)) + " " + KeySourceName(row.dialogState) + " " +
+                      KeySourceName(row.watch))
+            << row.wayland << row.display << row.dialogsOnX << row.keyboards;
+    }
 }
 
 } // namespace
