@@ -4,12 +4,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <libevdev/libevdev.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace corvo::platform {
@@ -52,6 +54,25 @@ int ClampToInt(long long value)
 {
     return value > INT_MAX ? INT_MAX : (value < INT_MIN ? INT_MIN : static_cast<int>(value));
 }
+
+// A bit map the kernel fills in (EVIOCGKEY, EVIOCGLED): all clear when the request fails.
+struct KernelBits {
+    unsigned long words[(KEY_MAX + 1) / (8 * sizeof(unsigned long)) + 1] = {};
+
+    static KernelBits Read(int descriptor, unsigned long request)
+    {
+        KernelBits bits;
+        if (::ioctl(descriptor, request, bits.words) < 0) {
+            bits = KernelBits();
+        }
+        return bits;
+    }
+    bool Has(unsigned int code) const
+    {
+        constexpr unsigned int kBitsPerWord = 8 * sizeof(unsigned long);
+        return code / kBitsPerWord < std::size(words) && ((words[code / kBitsPerWord] >> (code % kBitsPerWord)) & 1) != 0;
+    }
+};
 
 // A device that floods events cannot keep a reading going for ever.
 constexpr int kMostEventsPerRefresh = 4096;
@@ -158,14 +179,6 @@ void EvdevKeyPointerState::ScanIfChanged()
         device.absolute = libevdev_has_event_code(evdev, EV_ABS, ABS_X) &&
                           libevdev_has_event_code(evdev, EV_ABS, ABS_Y) && pointing &&
                           !libevdev_has_property(evdev, INPUT_PROP_ACCELEROMETER);
-        // libevdev answers only for the codes a device announces; the kernel's key and LED bit
-        // maps count whole, as they come, so the reading is the kernel's bit for bit.
-        for (unsigned int code = 0; device.keys && code <= KEY_MAX; ++code) {
-            libevdev_enable_event_code(evdev, EV_KEY, code, nullptr);
-        }
-        for (unsigned int code = 0; device.lights && code <= LED_MAX; ++code) {
-            libevdev_enable_event_code(evdev, EV_LED, code, nullptr);
-        }
         if (device.keys || device.lights || device.relative || device.absolute) {
             m_devices.push_back(device);
         } else {
@@ -193,21 +206,17 @@ std::string EvdevKeyPointerState::Description() const
 
 bool EvdevKeyPointerState::Refresh(const Device& device)
 {
-    // Pending events first: the sync discards whatever is still unread, and mouse motion exists
-    // only as events. Reading drains only this descriptor's copy; the display server and other
-    // readers still get every event.
-    const auto countMotion = [this](const input_event& event) {
+    // Mouse motion exists only as events. Reading drains only this descriptor's copy; the display
+    // server and other readers still get every event. A sync that libevdev forces would drain the
+    // descriptor too, dropping whatever motion arrived after this read: the keys and lights are
+    // asked of the kernel on their own instead (KernelBits).
+    const int status = ReadPendingEvents(device.evdev, LIBEVDEV_READ_FLAG_NORMAL, [this](const input_event& event) {
         if (event.type == EV_REL && event.code == REL_X) {
             m_motionX += event.value;
         } else if (event.type == EV_REL && event.code == REL_Y) {
             m_motionY += event.value;
         }
-    };
-    int status = ReadPendingEvents(device.evdev, LIBEVDEV_READ_FLAG_NORMAL, countMotion);
-    if (status == -EAGAIN) {
-        status = ReadPendingEvents(device.evdev, LIBEVDEV_READ_FLAG_NORMAL | LIBEVDEV_READ_FLAG_FORCE_SYNC,
-                                   countMotion);
-    }
+    });
     // An unplugged device answers ENODEV until it is closed.
     return status != -ENODEV;
 }
@@ -225,20 +234,23 @@ KeyboardStateBytes EvdevKeyPointerState::ReadKeyboardState()
             deviceFailed = true;
             continue;
         }
+        // While another descriptor grabs a keyboard (the dialogs' own capture does), its events
+        // reach only that one, yet the kernel's state stays true.
+        const KernelBits keys = KernelBits::Read(device.descriptor, EVIOCGKEY(sizeof(KernelBits::words)));
+        const KernelBits lights = KernelBits::Read(device.descriptor, EVIOCGLED(sizeof(KernelBits::words)));
         for (unsigned int code = 1; device.keys && code <= kLastMappedCode; ++code) {
-            const uint8_t virtualKey =
-                libevdev_get_event_value(device.evdev, EV_KEY, code) != 0 ? m_map.VirtualKeyOf(code + kEvdevToX) : 0;
+            const uint8_t virtualKey = keys.Has(code) ? m_map.VirtualKeyOf(code + kEvdevToX) : 0;
             if (virtualKey != 0) {
                 state[virtualKey] |= 0x80;
             }
         }
         for (const ButtonCode& button : kButtonCodes) {
-            if (device.keys && libevdev_get_event_value(device.evdev, EV_KEY, button.code) != 0) {
+            if (device.keys && keys.Has(button.code)) {
                 state[button.virtualKey] |= 0x80;
             }
         }
         for (const LightCode& light : kLightCodes) {
-            if (device.lights && libevdev_get_event_value(device.evdev, EV_LED, light.code) != 0) {
+            if (device.lights && lights.Has(light.code)) {
                 state[light.virtualKey] |= 0x01;
             }
         }

@@ -13,11 +13,11 @@ struct libevdev;
 
 namespace corvo::platform {
 
-// Keys and mouse buttons from every readable event device, toggles from their LEDs, all through
-// libevdev. Each reading asks the kernel afresh (a forced sync: EVIOCGKEY, EVIOCGLED, EVIOCGABS)
-// rather than trusting the events seen so far: while another descriptor grabs a keyboard, as the
-// dialogs' own capture does, its events reach only that descriptor, yet the kernel's state stays
-// true. The kernel keeps no pointer position, so ReadPointerPosition reports a motion
+// Keys and mouse buttons from every readable event device, toggles from their LEDs. Each reading
+// asks the kernel for its key and LED bit maps afresh (EVIOCGKEY, EVIOCGLED) rather than trusting
+// the events seen so far: while another descriptor grabs a keyboard, as the dialogs' own capture
+// does, its events reach only that descriptor, yet the kernel's state stays true. Events are read
+// through libevdev, which follows the axes and recovers from a full buffer. The kernel keeps no pointer position, so ReadPointerPosition reports a motion
 // counter instead: relative motion read from the mice since this object opened them, plus the
 // current coordinates of touchpads and tablets. It moves whenever the pointer moves, which is
 // what a watch for user input needs, but it is no screen position. Releases cannot be

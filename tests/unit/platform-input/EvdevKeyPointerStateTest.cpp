@@ -5,6 +5,7 @@
 #include <linux/input.h>
 #include <umockdev.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -35,6 +36,7 @@ struct Device {
     std::map<unsigned, std::set<unsigned>> bits;
     std::map<unsigned, int> axes;
     std::deque<input_event> events;
+    std::deque<input_event> late; // queued once a read has found nothing pending
 };
 std::mutex g_lock;
 
@@ -78,6 +80,9 @@ gboolean AnswerRead(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer de
     }
     umockdev_ioctl_client_complete(client, count > 0 ? static_cast<glong>(count * sizeof(input_event)) : -1,
                                    count > 0 ? 0 : EAGAIN);
+    if (count == 0) {
+        events.swap(static_cast<Device*>(device)->late);
+    }
     return TRUE;
 }
 
@@ -183,19 +188,26 @@ TEST_F(EvdevKeyPointerStateTest, KeyboardFollowsTheGivenLayoutAndMiceAndTouchpad
     const std::optional<PointerPosition> origin = state.ReadPointerPosition();
     ASSERT_TRUE(origin.has_value());
     EXPECT_EQ(state.ReadPointerPosition(), origin) << "no motion, no change";
-    Change([&] {
-        for (const auto& [axis, value] : {std::pair{REL_X, 5}, {REL_Y, -3}, {REL_WHEEL, 1}, {REL_X, 2}}) {
-            mouse.events.push_back(input_event{});
-            mouse.events.back().type = EV_REL;
-            mouse.events.back().code = static_cast<uint16_t>(axis);
-            mouse.events.back().value = value;
-        }
-    });
+    const auto queue = [](std::deque<input_event>& events, std::initializer_list<std::array<int, 3>> list) {
+        Change([&] {
+            for (const auto& [type, code, value] : list) {
+                events.push_back(input_event{});
+                events.back().type = static_cast<uint16_t>(type);
+                events.back().code = static_cast<uint16_t>(code);
+                events.back().value = value;
+            }
+        });
+    };
+    queue(mouse.events, {{EV_REL, REL_X, 5}, {EV_REL, REL_Y, -3}, {EV_REL, REL_WHEEL, 1}, {EV_REL, REL_X, 2}});
     const std::optional<PointerPosition> moved = state.ReadPointerPosition();
     EXPECT_EQ(moved, (PointerPosition{origin->x + 7, origin->y - 3}));
     EXPECT_EQ(state.ReadPointerPosition(), moved) << "motion counts once";
-    Change([&] { touchpad.axes = {{ABS_X, 130}, {ABS_Y, 190}}; });
+    queue(touchpad.events, {{EV_ABS, ABS_X, 130}, {EV_ABS, ABS_Y, 190}, {EV_SYN, SYN_REPORT, 0}});
     EXPECT_EQ(state.ReadPointerPosition(), (PointerPosition{moved->x + 30, moved->y - 10}));
+    // Motion that arrives just after a reading found the device quiet counts at the next one.
+    queue(mouse.late, {{EV_REL, REL_X, 4}, {EV_SYN, SYN_REPORT, 0}});
+    state.ReadPointerPosition();
+    EXPECT_EQ(state.ReadPointerPosition(), (PointerPosition{moved->x + 34, moved->y - 10}));
 }
 
 TEST_F(EvdevKeyPointerStateTest, WithoutKeysOrDisplayNothingIsRead)
