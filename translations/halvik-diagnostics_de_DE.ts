@@ -176,10 +176,6 @@
         <translation>%1: Die Diagnose hat in diesem Build des Moduls keine Tests.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>weder ein X-Display noch ein lesbares Eingabegerät vorhanden: Die Tests sehen nicht, ob jemand die Tastatur oder das Zeigegerät berührt, ein Benutzereingriff bleibt daher unerkannt</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>Hinweis: %1</translation>
     </message>
@@ -296,6 +292,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>kein Tastatur-Ereignisgerät in %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>weder ein X-Display noch ein lesbares Eingabegerät vorhanden: Die Tests sehen nicht, ob jemand die Tastatur oder das Zeigegerät berührt, ein Benutzereingriff bleibt daher unerkannt</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>die Tests sehen Tastatur und Zeigegerät nur über XWayland, das nicht sieht, was in die eigenen Fenster der Wayland-Sitzung getippt wird: als root oder als Mitglied der Gruppe input ausführen, damit sie die Geräte selbst lesen</translation>
     </message>
 </context>
 <context>
@@ -699,6 +703,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Tasten der Dialoge: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Hinweis: %1</translation>
     </message>
 </context>
 <context>

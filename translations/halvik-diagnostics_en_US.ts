@@ -175,10 +175,6 @@
         <translation>%1: the diagnostic has no tests in this build of the module.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>note: %1</translation>
     </message>
@@ -293,6 +289,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>no keyboard event device in %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</translation>
     </message>
 </context>
 <context>
@@ -692,6 +696,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Dialog keys: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note: %1</translation>
     </message>
 </context>
 <context>

@@ -176,10 +176,6 @@
         <translation>%1: el diagnóstico no tiene pruebas en esta compilación del módulo.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>no hay pantalla X ni ningún dispositivo de entrada legible: las pruebas no pueden ver si alguien toca el teclado o el dispositivo señalador, así que la intervención del usuario no se detecta</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>nota: %1</translation>
     </message>
@@ -296,6 +292,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>ningún dispositivo de eventos de teclado en %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>no hay pantalla X ni ningún dispositivo de entrada legible: las pruebas no pueden ver si alguien toca el teclado o el dispositivo señalador, así que la intervención del usuario no se detecta</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>las pruebas ven el teclado y el dispositivo señalador solo a través de XWayland, que no ve lo que se escribe en las ventanas propias de la sesión Wayland: ejecute como root o como miembro del grupo input para que lean los dispositivos directamente</translation>
     </message>
 </context>
 <context>
@@ -697,6 +701,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Teclas de los diálogos: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
     </message>
 </context>
 <context>

@@ -176,10 +176,6 @@
         <translation>%1&#xa0;: le diagnostic ne contient aucun test dans cette version du module.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>ni affichage X ni périphérique d&apos;entrée lisible ici&#xa0;: les tests ne peuvent pas voir une personne toucher le clavier ou le dispositif de pointage, une intervention de l&apos;utilisateur passe donc inaperçue</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>remarque&#xa0;: %1</translation>
     </message>
@@ -296,6 +292,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>aucun périphérique d&apos;événements de clavier dans %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>ni affichage X ni périphérique d&apos;entrée lisible ici&#xa0;: les tests ne peuvent pas voir une personne toucher le clavier ou le dispositif de pointage, une intervention de l&apos;utilisateur passe donc inaperçue</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>les tests ne voient le clavier et le dispositif de pointage qu&apos;à travers XWayland, qui ignore ce qui est tapé dans les fenêtres propres de la session Wayland : lancez en root ou en tant que membre du groupe input pour qu&apos;ils lisent les périphériques eux-mêmes</translation>
     </message>
 </context>
 <context>
@@ -702,6 +706,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Touches des dialogues : %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Remarque&#xa0;: %1</translation>
     </message>
 </context>
 <context>

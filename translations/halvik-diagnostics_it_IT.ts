@@ -175,10 +175,6 @@
         <translation>%1: la diagnostica non contiene alcun test in questa versione del modulo.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>nessun display X e nessun dispositivo di input leggibile qui: i test non possono vedere una persona che tocca la tastiera o il dispositivo di puntamento, quindi un intervento dell&apos;utente non viene rilevato</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>nota: %1</translation>
     </message>
@@ -295,6 +291,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>nessun dispositivo di eventi della tastiera in %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>nessun display X e nessun dispositivo di input leggibile qui: i test non possono vedere una persona che tocca la tastiera o il dispositivo di puntamento, quindi un intervento dell&apos;utente non viene rilevato</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>i test vedono la tastiera e il dispositivo di puntamento solo attraverso XWayland, che non vede ciò che si digita nelle finestre proprie della sessione Wayland: eseguire come root o come membro del gruppo input perché leggano direttamente i dispositivi</translation>
     </message>
 </context>
 <context>
@@ -699,6 +703,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Tasti delle finestre di dialogo: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
     </message>
 </context>
 <context>

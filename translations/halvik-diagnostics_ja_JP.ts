@@ -175,10 +175,6 @@
         <translation>%1：このビルドのモジュールには、この診断のテストがありません。</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>X ディスプレイも読み取り可能な入力デバイスもありません：テストは人がキーボードやポインターに触れたことを知ることができないため、ユーザーの操作は検出されません</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>注記：%1</translation>
     </message>
@@ -295,6 +291,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>%1 にキーボードのイベントデバイスがありません</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>X ディスプレイも読み取り可能な入力デバイスもありません：テストは人がキーボードやポインターに触れたことを知ることができないため、ユーザーの操作は検出されません</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>テストは XWayland を通してしかキーボードとポインターを見られず、Wayland セッション自身のウィンドウへの入力は見えません：デバイスを直接読めるよう、root として、または input グループのメンバーとして実行してください</translation>
     </message>
 </context>
 <context>
@@ -694,6 +698,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>ダイアログのキー: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>注記：%1</translation>
     </message>
 </context>
 <context>

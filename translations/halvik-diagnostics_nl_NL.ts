@@ -176,10 +176,6 @@
         <translation>%1: de diagnose heeft geen tests in deze build van de module.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>geen X-display en geen leesbaar invoerapparaat aanwezig: de tests kunnen niet zien of iemand het toetsenbord of het aanwijsapparaat aanraakt, dus handelingen van de gebruiker blijven onopgemerkt</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>opmerking: %1</translation>
     </message>
@@ -296,6 +292,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>geen toetsenbord-event-apparaat in %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>geen X-display en geen leesbaar invoerapparaat aanwezig: de tests kunnen niet zien of iemand het toetsenbord of het aanwijsapparaat aanraakt, dus handelingen van de gebruiker blijven onopgemerkt</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>de tests zien het toetsenbord en het aanwijsapparaat alleen via XWayland, dat niet ziet wat in de eigen vensters van de Wayland-sessie wordt getypt: start als root of als lid van de groep input zodat ze de apparaten zelf lezen</translation>
     </message>
 </context>
 <context>
@@ -702,6 +706,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Toetsen van de dialogen: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Opmerking: %1</translation>
     </message>
 </context>
 <context>

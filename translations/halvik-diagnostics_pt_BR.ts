@@ -175,10 +175,6 @@
         <translation>%1: o diagnóstico não tem testes nesta compilação do módulo.</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>não há display X nem dispositivo de entrada legível aqui: os testes não conseguem ver alguém tocando no teclado ou no dispositivo apontador, então a intervenção do usuário não é detectada</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>observação: %1</translation>
     </message>
@@ -295,6 +291,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>nenhum dispositivo de eventos de teclado em %1</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>não há display X nem dispositivo de entrada legível aqui: os testes não conseguem ver alguém tocando no teclado ou no dispositivo apontador, então a intervenção do usuário não é detectada</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>os testes veem o teclado e o dispositivo apontador apenas através do XWayland, que não vê o que é digitado nas janelas da própria sessão Wayland: execute como root ou como membro do grupo input para que leiam os dispositivos diretamente</translation>
     </message>
 </context>
 <context>
@@ -695,6 +699,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>Teclas dos diálogos: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Observação: %1</translation>
     </message>
 </context>
 <context>

@@ -175,10 +175,6 @@
         <translation>%1：在此构建的模块中，该诊断没有任何测试。</translation>
     </message>
     <message>
-        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
-        <translation>此处既没有 X 显示，也没有可读取的输入设备：测试无法得知有人触碰键盘或指针，因此检测不到用户操作</translation>
-    </message>
-    <message>
         <source>note: %1</source>
         <translation>备注：%1</translation>
     </message>
@@ -295,6 +291,14 @@
     <message>
         <source>no keyboard event device in %1</source>
         <translation>%1 中没有键盘事件设备</translation>
+    </message>
+    <message>
+        <source>no X display and no readable input device here: the tests cannot see a person touching the keyboard or the pointer, so user intervention goes undetected</source>
+        <translation>此处既没有 X 显示，也没有可读取的输入设备：测试无法得知有人触碰键盘或指针，因此检测不到用户操作</translation>
+    </message>
+    <message>
+        <source>the tests see the keyboard and the pointer only through XWayland, which misses what is typed into the Wayland session&apos;s own windows: run as root or as a member of the input group so that they read the devices themselves</source>
+        <translation>测试只能通过 XWayland 看到键盘和指针，而 XWayland 看不到在 Wayland 会话自身窗口中输入的内容：请以 root 身份或 input 组成员身份运行，让测试直接读取设备</translation>
     </message>
 </context>
 <context>
@@ -694,6 +698,10 @@
     <message>
         <source>Dialog keys: %1</source>
         <translation>对话框的按键：%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>备注：%1</translation>
     </message>
 </context>
 <context>

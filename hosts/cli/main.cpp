@@ -1,6 +1,5 @@
 // HalvikDiagnosticsCLI: loads a diagnostics module and runs its tests from the command line.
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -148,21 +147,6 @@ struct ModuleView {
 
 // Whether this machine lets a test watch the keyboard and the pointer at all: an X display, or
 // input devices this process may read.
-bool InputStateReadable()
-{
-    const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') {
-        return true;
-    }
-    const QDir devices(QStringLiteral("/dev/input"));
-    for (const QString& name : devices.entryList({QStringLiteral("event*")}, QDir::System)) {
-        if (access(devices.filePath(name).toLocal8Bit().constData(), R_OK) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::string NameKeyOf(Resource& resource, const ObjectId& identifier)
 {
     std::string key = resource.GetTestName(identifier);
@@ -593,11 +577,8 @@ int RunTests(const CommandLine& commandLine, const ModuleView& view, const std::
     report.keyInput = DescribeKeyInput(DesktopDialogsOnX());
 
     CatchTerminationSignals(OnTerminationSignal);
-    if (!chosen.empty() && !InputStateReadable()) {
-        report.notes.push_back(Cli::tr("no X display and no readable input device here: the tests cannot see a "
-                                       "person touching the keyboard or the pointer, so user intervention goes "
-                                       "undetected")
-                                   .toStdString());
+    if (const std::string note = WatchNote(report.keyInput); !chosen.empty() && !note.empty()) {
+        report.notes.push_back(note);
     }
     // Watched from before the first test to after the last; each run sees what happens during it.
     std::unique_ptr<SystemEventMonitor> systemEvents;

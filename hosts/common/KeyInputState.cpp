@@ -85,6 +85,25 @@ bool DesktopDialogsOnX()
            (platform.isEmpty() && platform::WaylandEvidence().empty());
 }
 
+std::string WatchNote(const KeyInputState& keyInput)
+{
+    switch (keyInput.choice.watchState) {
+    case KeySource::None:
+        return QCoreApplication::translate("KeyInput", "no X display and no readable input device here: the tests "
+                                                       "cannot see a person touching the keyboard or the pointer, so "
+                                                       "user intervention goes undetected")
+            .toStdString();
+    case KeySource::XWayland:
+        return QCoreApplication::translate("KeyInput", "the tests see the keyboard and the pointer only through "
+                                                       "XWayland, which misses what is typed into the Wayland "
+                                                       "session's own windows: run as root or as a member of the "
+                                                       "input group so that they read the devices themselves")
+            .toStdString();
+    default:
+        return {};
+    }
+}
+
 QJsonObject KeyInputJson(const KeyInputState& keyInput)
 {
     return QJsonObject{{"dialogs", platform::KeySourceName(keyInput.choice.capture)},

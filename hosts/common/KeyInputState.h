@@ -28,6 +28,10 @@ KeyInputState DescribeKeyInput(bool dialogsOnX);
 // session is seen.
 bool DesktopDialogsOnX();
 
+// What a run should be told about the PS/2 test's watch for a user: nothing when it reads every
+// keyboard and pointer, else what goes unseen and what to do about it.
+std::string WatchNote(const KeyInputState& keyInput);
+
 // {"dialogs", "dialogsDetail", "watch", "watchDetail"}: each source's name, and its words.
 QJsonObject KeyInputJson(const KeyInputState& keyInput);
 

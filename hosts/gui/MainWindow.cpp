@@ -340,6 +340,9 @@ void MainWindow::BuildStatusBar()
     keyInputLabel->setObjectName(QStringLiteral("keyInput"));
     keyInputLabel->setToolTip(QString::fromStdString(keyInput.dialogs));
     Log(tr("Dialog keys: %1").arg(QString::fromStdString(keyInput.dialogs)));
+    if (const std::string note = WatchNote(keyInput); !note.empty()) {
+        Log(tr("Note: %1").arg(QString::fromStdString(note)));
+    }
     m_dialogEvents = new QLabel(tr("Keys shown in dialog: %1").arg(0));
     m_dialogEvents->setObjectName(QStringLiteral("dialogEvents"));
     statusBar()->addPermanentWidget(serviceLabel);

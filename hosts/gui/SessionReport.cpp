@@ -103,6 +103,10 @@ RunReport SessionReport(const SessionFacts& session, const std::vector<TestRunRe
     report.driverService = DescribeDriverService(session.workDirectory);
     report.keyInput = DescribeKeyInput(QGuiApplication::platformName() == QLatin1String("xcb"));
     report.systemEventProblems = session.systemEventProblems;
+    report.notes = session.systemEventProblems;
+    if (const std::string note = WatchNote(report.keyInput); !note.empty()) {
+        report.notes.insert(report.notes.begin(), note);
+    }
 
     std::vector<uint32_t> results;
     for (const TestRunRecord& run : runs) {

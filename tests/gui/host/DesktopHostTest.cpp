@@ -338,6 +338,10 @@ TEST_F(MainWindowTest, ShortcutsRunCancelAndQuitWhileEveryRunStaysInTheResults)
     }
     EXPECT_EQ(percents.join(' '), "50 100 75") << "kept as the test reported them";
     EXPECT_EQ(report["exitStatus"], 3);
+    // The notes the window showed at start go into the report too.
+    EXPECT_EQ(report["notes"].toArray().size() >= report["systemEvents"]["problems"].toArray().size() &&
+                  report["notes"].toArray().contains(report["systemEvents"]["problems"][0]),
+              !report["systemEvents"]["problems"].toArray().isEmpty());
 
     // Told apart without colour: every outcome has its own word, and its icon its own shape of what
     // is drawn (#), light (+) and left clear.
