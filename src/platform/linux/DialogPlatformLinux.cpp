@@ -29,7 +29,8 @@ DialogPlatform DialogPlatform::System()
     DialogPlatform platform;
     // The X objects open their connections to DISPLAY, the server that Qt's xcb platform uses.
     platform.createKeyCapture = [](QWidget* window, KeyCapture::Handler handler) -> std::unique_ptr<KeyCapture> {
-        const KeySource source = ChooseInput(SurveyInput(OnXcb())).capture;
+        const InputSurvey survey = SurveyInput(OnXcb());
+        const KeySource source = ChooseInput(survey).capture;
         const SessionKeyText session;
         if (source == KeySource::EventDevices) {
             auto devices = std::make_unique<EvdevKeyCapture>(handler, "/dev/input", session.KeyMap());
@@ -39,7 +40,7 @@ DialogPlatform DialogPlatform::System()
             }
         }
         if (OnXcb()) {
-            return std::make_unique<X11KeyCapture>(window, std::move(handler));
+            return std::make_unique<X11KeyCapture>(window, std::move(handler), !survey.waylandEvidence.empty());
         }
         return std::make_unique<FocusKeyCapture>(window, std::move(handler), session.KeyMap());
     };

@@ -38,8 +38,8 @@ bool PopupOpen()
 
 } // namespace
 
-X11KeyCapture::X11KeyCapture(QWidget* window, Handler handler)
-    : m_window(window), m_handler(std::move(handler)), m_connection(QtConnection())
+X11KeyCapture::X11KeyCapture(QWidget* window, Handler handler, bool insideWayland)
+    : m_window(window), m_handler(std::move(handler)), m_connection(QtConnection()), m_insideWayland(insideWayland)
 {
     if (m_connection == nullptr || m_window == nullptr || !m_keys.IsAvailable()) {
         return;

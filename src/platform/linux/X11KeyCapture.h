@@ -26,11 +26,16 @@ namespace corvo::platform {
 // left to a pop-up while one is open, and released when the capture goes.
 class X11KeyCapture : public QObject, public QAbstractNativeEventFilter, public KeyCapture {
 public:
-    // Unavailable when the application does not run on xcb.
-    X11KeyCapture(QWidget* window, Handler handler);
+    // Unavailable when the application does not run on xcb. insideWayland: the server is XWayland,
+    // whose grab holds only while one of its windows has the compositor's focus, and under which
+    // the compositor's own shortcuts still act; a grab taken there is FocusOnly.
+    X11KeyCapture(QWidget* window, Handler handler, bool insideWayland = false);
     ~X11KeyCapture() override;
 
-    Hold State() const override { return m_state; }
+    Hold State() const override
+    {
+        return m_insideWayland && m_state == Hold::Holding ? Hold::FocusOnly : m_state;
+    }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +58,7 @@ private:
     bool m_grabbed = false;
     uint32_t m_grabWindow = 0;
     Hold m_state = Hold::Unavailable;
+    bool m_insideWayland = false;
 };
 
 } // namespace corvo::platform

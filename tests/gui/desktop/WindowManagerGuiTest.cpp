@@ -220,6 +220,20 @@ TEST_F(WindowManagerGuiTest, KeyboardHeldByAnotherProgramIsSaidUntilItIsFree)
     EXPECT_TRUE(WaitFor([&] { return !keycode->findChild<QLabel*>(notes[0].second)->isVisible(); }));
     Chord({"AC01"});
     EXPECT_EQ(lastKey->text(), "a");
+
+    // The same grab on XWayland holds only while the compositor gives an X window the focus, so
+    // the dialog says keys come only while it has it; with no event device to read, keys still
+    // come through the grab.
+    keycode.reset();
+    ::setenv("WAYLAND_DISPLAY", "wayland-test", 1);
+    keycode = std::make_unique<WinKeycodeTestWidget>(nullptr, nullptr, nullptr, 0);
+    ::unsetenv("WAYLAND_DISPLAY");
+    keycode->show();
+    auto* note = keycode->findChild<QLabel*>(notes[0].second);
+    EXPECT_TRUE(WaitFor([&] { return note->isVisible() && m_input.IsKeyboardGrabbedElsewhere(); }));
+    EXPECT_EQ(note->text(), Translated(corvo::keyboard::keys::kKeysOnlyWhileFocused));
+    Chord({"AC02"});
+    EXPECT_EQ(keycode->findChild<QLineEdit*>("keycode_test_line_edit_last_key")->text(), "s");
 }
 
 } // namespace
