@@ -2,13 +2,8 @@
 // by XTest keys and clicks as a person would drive it; and the pictures of every layout.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QImage>
 #include <QTranslator>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 
 #include "AdvancedKeys.h"
 #include "InstalledCatalogue.h"
@@ -28,18 +23,6 @@ using Dialog = WinAdvancedTestWidget;
 
 constexpr uint8_t kLeftButton = 1;
 
-// The server's own Lock modifier, read on a connection of the test's.
-bool ServerCapsLocked()
-{
-    xcb_connection_t* connection = xcb_connect(TestDisplay().c_str(), nullptr);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
-    const bool locked = pointer != nullptr && (pointer->mask & XCB_MOD_MASK_LOCK) != 0;
-    std::free(pointer);
-    xcb_disconnect(connection);
-    return locked;
-}
-
 class AdvancedDialogGuiTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -48,16 +31,8 @@ protected:
         m_input = std::make_unique<SyntheticInput>(TestDisplay());
         ASSERT_TRUE(m_input->IsConnected());
         // Cases that run in one program share the server: start each from a US keyboard, Caps Lock off.
-        SetLayout("us");
-        if (ServerCapsLocked()) {
-            Tap("CAPS");
-        }
-    }
-
-    void SetLayout(const char* layout)
-    {
-        const std::string command = "setxkbmap -display " + TestDisplay() + " " + layout;
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        ASSERT_TRUE(m_input->LoadLayout("us"));
+        m_input->SetIndicator("Caps Lock", false);
     }
 
     // Holds the key across at least two marking ticks, as a person's key press lasts.
@@ -84,23 +59,6 @@ protected:
         }
         m_input->ReleaseButton(kLeftButton);
         Wait(100);
-    }
-
-    // Opens the drop-down with a click and clicks the item at position, as a user picks a layout.
-    void PickLayout(Dialog& dialog, int position)
-    {
-        Drag(DropDown(dialog));
-        QAbstractItemView* list = DropDown(dialog)->view();
-        ASSERT_TRUE(WaitFor([list] { return list->isVisible(); })) << "the drop-down did not open";
-        list->scrollTo(list->model()->index(position, 0));
-        Wait(50);
-        const QPoint item = list->viewport()->mapToGlobal(list->visualRect(list->model()->index(position, 0)).center());
-        m_input->MovePointer(item.x(), item.y());
-        m_input->PressButton(kLeftButton);
-        m_input->ReleaseButton(kLeftButton);
-        ASSERT_TRUE(WaitFor([list] { return !list->isVisible(); })) << "the drop-down stayed open";
-        ASSERT_TRUE(WaitFor([this] { return m_input->IsKeyboardGrabbedElsewhere(); }))
-            << "the dialog did not take the keyboard back after the drop-down";
     }
 
     // Runs the advanced test as a host does: worker thread, dialog on this thread, the script inside
@@ -178,18 +136,18 @@ TEST_F(AdvancedDialogGuiTest, KeysMarkEveryPageCountOnTheShownOneAndOnlyLockKeys
         m_input->ReleaseKey(alt);
         Tap("CAPS");
         EXPECT_EQ(OpenDialog<Dialog>(), &dialog);
-        EXPECT_TRUE(ServerCapsLocked()) << "Caps Lock did not reach the server";
+        EXPECT_TRUE(m_input->IsCapsLocked()) << "Caps Lock did not reach the server";
         for (int virtualKey : {20, 115, 164}) {
             EXPECT_TRUE(Marked(dialog).count(KeyButton(dialog, 0, virtualKey)->objectName())) << virtualKey;
         }
         Tap("CAPS");
-        EXPECT_FALSE(ServerCapsLocked());
+        EXPECT_FALSE(m_input->IsCapsLocked());
 
-        PickLayout(dialog, Layout(1).defaultPosition);
+        // Another layout (the window-manager test picks one with clicks and follows the drop-down's grab).
+        DropDown(dialog)->setCurrentIndex(Layout(1).defaultPosition);
         EXPECT_EQ(Pages(dialog)->currentIndex(), 1);
         EXPECT_EQ(DropDown(dialog)->currentText(), "Rima");
         EXPECT_TRUE(Marked(dialog).empty()) << "the layout change left keys painted";
-        // The capture survives the drop-down's own grab: the new page's keys light up and count.
         Tap("AC01");
         EXPECT_EQ(CountedBeyondReset(dialog), Counted(1, 1));
         Drag(Child(dialog, "keyboard_advanced_test_header_close"));
@@ -239,7 +197,7 @@ TEST_F(AdvancedDialogGuiTest, PressedKeysAreMarkedUnderTheLabelsOfTheUsersLangua
 // the run's own system events, and one that compromises the test ends it with a message.
 TEST_F(AdvancedDialogGuiTest, JapaneseKeyboardHeaderDragAndASystemEventThatEndsTheRun)
 {
-    SetLayout("jp");
+    ASSERT_TRUE(m_input->LoadLayout("jp"));
     Run([&](Dialog& dialog, HostExecution& execution) {
         EXPECT_EQ(Pages(dialog)->currentIndex(), 9);
         EXPECT_EQ(DropDown(dialog)->itemText(3), "Vesk-13(JP)");
@@ -256,34 +214,6 @@ TEST_F(AdvancedDialogGuiTest, JapaneseKeyboardHeaderDragAndASystemEventThatEndsT
     EXPECT_EQ(m_run.result, 4u);
     ASSERT_EQ(m_run.record.messages.size(), 1u);
     EXPECT_EQ(m_run.record.messages[0].text, corvo::keyboard::keys::kSystemEventAbort);
-}
-
-TEST_F(AdvancedDialogGuiTest, StrictModePassesOnTheLastKeyOfThePage)
-{
-    ASSERT_TRUE(m_config.Write("[KEYBOARD]\nADVANCED_TEST_STRICT_MODE=1\nADVANCED_TEST_LAYOUT=Kora-14\n"));
-    Run([&](Dialog& dialog, HostExecution&) {
-        EXPECT_TRUE(dialog.IsStrictMode());
-        EXPECT_FALSE(Child(dialog, "keyboard_advanced_test_button_yes")->isVisible()) << "strict mode still offers YES";
-        ASSERT_EQ(Pages(dialog)->currentIndex(), 0);
-        std::vector<std::string> keyNames; // of the keys still to mark: ignored keys start marked
-        for (const auto& [name, marked] : dialog.Progress().at(0)) {
-            if (!marked) {
-                keyNames.push_back(UsKeyNameOf(VirtualKeyInButtonName(name).value_or(0)));
-                ASSERT_NE(m_input->KeycodeOf(keyNames.back()), 0) << "no X keycode gives " << name.toStdString();
-            }
-        }
-        ASSERT_EQ(static_cast<int>(keyNames.size()), Layout(0).keysToMark);
-        for (std::size_t key = 0; key + 1 < keyNames.size(); ++key) {
-            Tap(keyNames[key]);
-            ASSERT_EQ(OpenDialog<Dialog>(), &dialog) << "closed after " << key + 1 << " keys, at " << keyNames[key];
-        }
-        EXPECT_EQ(CountedBeyondReset(dialog), Counted(0, Layout(0).keysToMark - 1));
-        Tap(keyNames.back());
-        EXPECT_TRUE(WaitFor([&dialog] { return !dialog.isVisible(); }, 500)) << "the last key did not end the dialog";
-    });
-    EXPECT_EQ(m_run.answer, 3u);
-    EXPECT_EQ(m_run.result, 0u) << "not passed";
-    EXPECT_TRUE(m_run.record.messages.empty());
 }
 
 } // namespace

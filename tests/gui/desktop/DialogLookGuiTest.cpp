@@ -3,13 +3,10 @@
 // advanced dialog stays on the screen with no black bands. Built twice: as is, and at scale 2.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -19,7 +16,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
-#include <vector>
 
 #include "EventLoopWait.h"
 #include "InstalledCatalogue.h"
@@ -64,17 +60,14 @@ double ContrastIn(const QImage& image, const QRect& area)
             ++counts[image.pixel(x, y) | 0xff000000u];
         }
     }
-    if (counts.empty()) {
-        return 0;
-    }
-    const QRgb ground = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-                            return a.second < b.second;
-                        })->first;
-    std::vector<double> contrasts;
+    const auto ground = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+    });
+    double most = 0;
     for (const auto& entry : counts) {
-        contrasts.push_back(Contrast(entry.first, ground));
+        most = std::max(most, Contrast(entry.first, ground->first));
     }
-    return *std::max_element(contrasts.begin(), contrasts.end());
+    return most;
 }
 
 class DialogLookGuiTest : public ::testing::Test {
@@ -105,19 +98,10 @@ protected:
         const QPoint at = widget.mapTo(&dialog, area.topLeft()) + (dialog.geometry().topLeft() - dialog.frameGeometry().topLeft());
         return QRect(QPoint(at.x() * scale, at.y() * scale), area.size() * scale);
     }
+    // What the widget shows as text: labels, buttons and line edits have a "text" property.
     static QString Text(QWidget& widget)
     {
-        if (auto* label = qobject_cast<QLabel*>(&widget)) {
-            return label->text();
-        }
-        if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
-            return button->text();
-        }
-        if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
-            return combo->currentText();
-        }
-        auto* edit = qobject_cast<QLineEdit*>(&widget);
-        return edit != nullptr ? edit->text() : QString();
+        return widget.property(qobject_cast<QComboBox*>(&widget) != nullptr ? "currentText" : "text").toString();
     }
     static QString PictureName(const char* name)
     {

@@ -27,12 +27,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_input.IsConnected());
-        SetLayout("us");
+        ASSERT_TRUE(m_input.LoadLayout("us"));
         m_input.SetIndicator("Caps Lock", false);
-    }
-    void SetLayout(const std::string& layout)
-    {
-        ASSERT_EQ(std::system(("setxkbmap -display " + TestDisplay() + " " + layout).c_str()), 0) << layout;
     }
     // A keycode dialog shown as its wrapper shows it, once it holds the keyboard.
     std::unique_ptr<WinKeycodeTestWidget> Open()
@@ -108,7 +104,7 @@ TEST_F(KeycodeDialogGuiTest, KeysShowWhatTheyTypeOrTheirNameAndOnlyLocksAndShift
     dialog.reset();
     EXPECT_FALSE(m_input.IsKeyboardGrabbedElsewhere()) << "the grab outlived the dialog";
 
-    SetLayout("de");
+    ASSERT_TRUE(m_input.LoadLayout("de"));
     dialog = Open();
     // A dead key shows its accent; the German Z sits where the US Y is.
     EXPECT_EQ(Type({"AE12", "AD06"}), (QStringList{QString::fromUtf8("\u00b4"), "z"}));

@@ -23,7 +23,8 @@ std::unique_ptr<Reply, decltype(&std::free)> Owned(Reply* reply)
 }
 } // namespace
 
-SyntheticInput::SyntheticInput(const std::string& displayName) : m_connection(xcb_connect(displayName.c_str(), nullptr))
+SyntheticInput::SyntheticInput(const std::string& displayName)
+    : m_displayName(displayName), m_connection(xcb_connect(displayName.c_str(), nullptr))
 {
     if (IsConnected()) {
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
@@ -98,6 +99,17 @@ void SyntheticInput::LockLayout(uint8_t layout)
 {
     xcb_xkb_latch_lock_state(m_connection, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 1, layout, 0, 0, 0);
     Synchronise();
+}
+
+bool SyntheticInput::LoadLayout(const std::string& layouts)
+{
+    return std::system(("setxkbmap -display " + m_displayName + " " + layouts).c_str()) == 0;
+}
+
+bool SyntheticInput::IsCapsLocked()
+{
+    const auto pointer = Owned(xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
+    return pointer && (pointer->mask & XCB_MOD_MASK_LOCK) != 0;
 }
 
 bool SyntheticInput::IsKeycodeDown(uint8_t keycode)

@@ -31,9 +31,12 @@ public:
     void SetIndicator(const std::string& name, bool on);
     // Locks the layout (XKB group) with the given index.
     void LockLayout(uint8_t layout);
+    // Loads a keymap ("de", "us,de") as setxkbmap does; false when it cannot.
+    bool LoadLayout(const std::string& layouts);
 
     // Read back independently of the code under test, from the core protocol.
     bool IsKeycodeDown(uint8_t keycode);
+    bool IsCapsLocked();
     // Whether another client holds the keyboard grab: this client's own grab attempt is refused.
     bool IsKeyboardGrabbedElsewhere();
 
@@ -43,6 +46,7 @@ private:
     void FakeInput(uint8_t type, uint8_t detail, int x = 0, int y = 0);
     void Synchronise();
 
+    std::string m_displayName;
     xcb_connection_t* m_connection = nullptr;
     uint32_t m_root = 0;
 };

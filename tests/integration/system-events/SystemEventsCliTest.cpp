@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -92,9 +93,8 @@ TEST_F(SystemEventsCliTest, EventsDuringAPs2RunEndItOnlyWhenTheyCount)
         SCOPED_TRACE(*note != '\0' ? note : "nothing that counts");
         QTemporaryDir work;
         ASSERT_TRUE(QFile::copy(SIMULATOR_PLUGIN, work.filePath("HalvikDiagnosticsDriverService.so")));
-        QFile scenario(work.filePath("i8042-scenario")); // a keyboard that takes its time, as real ones do
-        ASSERT_TRUE(scenario.open(QIODevice::WriteOnly) && scenario.write("clock real\n") > 0);
-        scenario.close();
+        // A keyboard that takes its time, as real ones do.
+        std::ofstream(work.filePath("i8042-scenario").toStdString()) << "clock real\n";
         std::string out;
         const bool counts = *note != '\0';
         const QStringList arguments{"-Mkeyboard", "-Qp", "--workdir=" + work.path()};

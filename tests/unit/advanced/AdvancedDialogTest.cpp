@@ -119,9 +119,7 @@ TEST_F(AdvancedDialogTest, WindowSettingsAndGeometryOverTheHostWindowOrTheScreen
     WinAdvancedTestWidget& dialog = Open(&host);
     EXPECT_EQ(dialog.parentWidget(), nullptr);
     EXPECT_EQ(static_cast<int>(dialog.windowFlags()), 0x40803);
-    EXPECT_TRUE(dialog.testAttribute(Qt::WA_NativeWindow));
     EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("APPLICATION_NAME"));
     EXPECT_EQ(keycodetest::Fakes().capturesAlive, 1);
 
     EXPECT_EQ(Open(nullptr).geometry(), QRect(0, 175, 800, 450)) << "over the screen without a host window";
@@ -144,7 +142,6 @@ TEST_F(AdvancedDialogTest, LayoutChoiceFollowsLanguageKeyboardAndConfiguration)
         {"[LANGUAGE]\nDEFAULT_LANGUAGE = english\n", true, "en_US", kJapaneseOrder, 0, 9},
         {"[KEYBOARD]\nADVANCED_TEST_LAYOUT = ABNT2\n", false, "en_US", kPageOrder, 8, 8},
         {"", true, "en_US", kJapaneseOrder, 12, 8},
-        {"[KEYBOARD]\nADVANCED_TEST_LAYOUT = abnt2\n", false, "en_US", kPageOrder, 8, 8},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.config);

@@ -10,7 +10,6 @@
 #include <QStackedWidget>
 #include <QTranslator>
 #include <QUiLoader>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <map>
@@ -20,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "../module/TsCatalogue.h"
 #include "advanced/LayoutCatalogue.h"
 #include "ui_AdvancedTestWidget.h"
 
@@ -206,8 +206,6 @@ TEST_F(AdvancedTestFormTest, EveryPageAgreesWithTheCatalogueAndLooksLikeAKeyboar
         EXPECT_GE(illustration->y(), bottom);
         EXPECT_EQ(description->pos(), illustration->pos() + QPoint(20, 0));
         EXPECT_EQ(instruction->pos(), illustration->pos() + QPoint(0, 20));
-        EXPECT_EQ(description->text(), QLatin1String("Dark bordered keys are ignored by this test"));
-        EXPECT_EQ(instruction->text(), QLatin1String("Click Fail if any key is not marked after being pressed."));
     }
     EXPECT_EQ(ignoredKeys, std::set<std::string>(kIgnoredKeyNames.begin(), kIgnoredKeyNames.end()));
 }
@@ -226,29 +224,12 @@ TEST_F(AdvancedTestFormTest, TextsAreTranslatedInTheFormsContextByTheCatalogue)
     }
     EXPECT_EQ(m_ui.keyboard_advanced_test_label_feedback->text(), QStringLiteral("<TEST_FEEDBACK_TKN>"));
 
-    QFile file(QStringLiteral(KEYBOARD_TS_FILE));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    std::map<QString, QString> catalogue;
-    QString context;
-    QString source;
-    for (QXmlStreamReader xml(&file); !xml.atEnd() && !xml.hasError();) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && context == QLatin1String("AdvancedTestWidget")) {
-            catalogue[source] = xml.readElementText();
-        }
-    }
-    std::map<QString, QString> asDrawn;
+    std::map<std::string, std::string> asDrawn;
     for (const QString& text : translator.texts) {
-        asDrawn[text] = text;
+        asDrawn[text.toStdString()] = text.toStdString();
     }
     EXPECT_GT(asDrawn.size(), 100u);
-    EXPECT_EQ(catalogue, asDrawn);
+    EXPECT_EQ(ReadTsCatalogue(KEYBOARD_TS_FILE)["AdvancedTestWidget"], asDrawn);
 }
 
 // Names are unique, as the dialog and the tests find widgets by name; and Qt Designer reads forms with

@@ -7,10 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
-
-#include <fstream>
-
+#include "../../support/ScratchFolder.h"
 #include "module/DriverServiceHolder.h"
 #include "platform/DynamicLibraries.h"
 #include "platform/linux/LibraryTrust.h"
@@ -35,10 +32,9 @@ struct ModeRow {
 
 TEST(LibraryTrust, RootLoadsOnlyWhatNobodyButItsOwnerCouldHaveWritten)
 {
-    QTemporaryDir folder;
-    const std::string path = folder.path().toStdString();
-    const std::string file = path + "/plugin.so";
-    std::ofstream(file) << "not really a library";
+    const ScratchFolder folder;
+    const std::string path = folder.Root();
+    const std::string file = folder.Write("plugin.so", "not really a library");
     const std::string openFolder = " is not loaded: its folder " + path + " is writable by group or others"
         " (a umask of 002 does that; \"chmod go-w " + path + "\" mends it)";
     const std::string openFile = " is writable by group or others (\"chmod go-w " + file + "\" mends it)";
@@ -72,15 +68,14 @@ TEST(LibraryTrust, RootLoadsOnlyWhatNobodyButItsOwnerCouldHaveWritten)
         << stranger.reason;
 
     // A link may lead into a folder that others can write.
-    QTemporaryDir open;
-    ASSERT_EQ(chmod(open.path().toLocal8Bit().constData(), 0777), 0);
-    const std::string target = open.path().toStdString() + "/real.so";
-    std::ofstream(target) << "x";
+    const ScratchFolder open;
+    ASSERT_EQ(chmod(open.Root().c_str(), 0777), 0);
+    const std::string target = open.Write("real.so", "x");
     ASSERT_EQ(chmod(target.c_str(), 0644), 0);
     ASSERT_EQ(symlink(target.c_str(), (path + "/linked.so").c_str()), 0);
     const auto linked = Check(path + "/linked.so", 0, getuid());
     EXPECT_FALSE(linked.trusted);
-    EXPECT_NE(linked.reason.find(open.path().toStdString()), std::string::npos) << linked.reason;
+    EXPECT_NE(linked.reason.find(open.Root()), std::string::npos) << linked.reason;
 }
 
 using corvo::keyboard::GetService;

@@ -81,7 +81,6 @@ TEST_F(ConfigFile, ReadsUntilTheFirstBadLine)
          "KEYBOARD", "", {{"", {}}, {"KEYBOARD", {{"A", "US"}}}, {"LANGUAGE", {{"B", "en"}}}}},
         {"DuplicateKeyKeepsTheFirstValue", "[KEYBOARD]\nLAYOUT=US\nlayout=DE\nMORE=1\n", kDuplicateKey, 3,
          "KEYBOARD", "LAYOUT", {{"", {}}, {"KEYBOARD", {{"LAYOUT", "US"}}}}},
-        {"DuplicateKeyInTheEmptySection", "A=1\na=2\n", kDuplicateKey, 2, "", "A", {{"", {{"A", "1"}}}}},
         {"SameKeyInTwoSections", "A=0\n[ONE]\nA=1\n", kConfigOk, -1, "", "", {{"", {{"A", "0"}}}, {"ONE", {{"A", "1"}}}}},
         {"WindowsLineEnds", "[KEYBOARD]\r\nA=ABNT2\r\nB=1 \r\nC=x\ry\r\nD=last", kConfigOk, -1, "", "",
          {{"", {}}, {"KEYBOARD", {{"A", "ABNT2"}, {"B", "1 "}, {"C", "xy"}, {"D", "last"}}}}},

@@ -1,4 +1,4 @@
-// The careful host's port sequences, its script player, and the checks over the simulator's log.
+// The careful host's port sequences, its script player, and the simulator's log as its exports give it.
 #include "DriverServiceTesting.h"
 
 #include <algorithm>
@@ -19,22 +19,6 @@ std::string Hex(unsigned value)
 }
 
 } // namespace
-
-testing::AssertionResult KeyboardInterruptRestored(const std::vector<corvo::i8042::LogEntry>& log)
-{
-    const auto on = [](const corvo::i8042::LogEntry& entry) {
-        return (entry.configuration & corvo::i8042::kConfigurationKeyboardInterrupt) != 0;
-    };
-    // Back from the end while it is off, to the access that switched it off. Changing the byte takes
-    // two writes, so the first access shows the state the host found: off from there on is not the host's doing.
-    for (std::size_t index = log.size(); index-- > 1 && !on(log[index]);) {
-        if (on(log[index - 1])) {
-            return testing::AssertionFailure() << "the keyboard interrupt stays off after "
-                                               << corvo::i8042::FormatLogEntry(log[index]);
-        }
-    }
-    return testing::AssertionSuccess();
-}
 
 std::vector<corvo::i8042::LogEntry> ExportedLog(void* plugin)
 {

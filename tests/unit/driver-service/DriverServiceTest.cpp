@@ -187,7 +187,6 @@ TEST(PortIoPlugin, LoadsFromItsFolderExportsOnlyItsCFunctionsAndIsReadyWhereTheK
     HDXPortRequest status{0x64, 0x5A5A, 1};
     uint32_t value = 0xABCDEF00;
     EXPECT_EQ(service->ReadPort(&status, &value), ready ? 0u : 2u);
-    EXPECT_EQ(value & 0xFFFFFF00u, 0xABCDEF00u) << "only the low byte is the answer";
     // The module hands back whatever the factory gave it, null included.
     plugin.Get<DestroyHDXServiceFunction>(kDestroyServiceSymbol)(nullptr);
 }

@@ -47,12 +47,9 @@ TEST(I8042ScenarioParser, MistakeIsRefusedInOneShortLineNamingTheLine)
     } rows[] = {
         {"# fine\nfrobnicate 3", 2, "unknown statement \"frobnicate\""},
         {"keyboard fff: fa", 1, "\"fff\" is not a byte"},
-        {"keyboard ff: zz", 1, "\"zz\" is not a byte"},
         {"configuration 0x", 1, "\"0x\" is not a byte"},
         {"input-delay 5", 1, "\"5\" is not a duration"},
         {"input-delay -5ms", 1, "\"-5ms\" is not a duration"},
-        {"byte-time 1.5ms", 1, "\"1.5ms\" is not a duration"},
-        {"byte-time ms", 1, "\"ms\" is not a duration"},
         {"byte-time 3601s", 1, "longer than an hour"},
         {"clock real\n\nclock virtual", 3, "\"clock\" is given twice (first on line 1)"},
         {"clock fast", 1, "\"clock\" takes"},

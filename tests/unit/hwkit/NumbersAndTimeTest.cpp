@@ -61,7 +61,6 @@ TEST(NumberFormatter, TextsAtTheirBoundaries)
         TEXT(FormatDuration(3599.5), "1 h 00 min 00 s"), TEXT(FormatDuration(3723.0), "1 h 02 min 03 s"),
         TEXT(FormatDuration(360000.0), "100 h 00 min 00 s"), TEXT(FormatDuration(-5.0), "0 ms"),
         TEXT(FormatDuration(kNan), "0 ms"), TEXT(FormatDuration(kInfinity), "277777777 h 46 min 40 s"),
-        TEXT(FormatDuration(1e300), "277777777 h 46 min 40 s"),
     };
     for (const auto& [call, actual, expected] : rows)
         EXPECT_EQ(actual, expected) << call;
@@ -69,7 +68,6 @@ TEST(NumberFormatter, TextsAtTheirBoundaries)
     EXPECT_EQ(largest.size(), 1u + 309u + 1u + 17u);
     EXPECT_EQ(largest.substr(0, 4), "-179");
     // The module calls IndexToText through the table of virtual operations.
-    EXPECT_EQ(static_cast<const hwkit::NumberHandler&>(f).IndexToText(3), "3");
     EXPECT_EQ(hwkit::get_number_handler(), hwkit::get_number_handler());
     EXPECT_EQ(hwkit::get_number_handler()->IndexToText(42), "42");
 }

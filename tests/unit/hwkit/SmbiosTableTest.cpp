@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
 
 using corvo::platform::ClassifyPortConnector;
@@ -97,9 +95,7 @@ TEST(SmbiosTable, ReadsAWholeTable)
 TEST(SmbiosTable, BrokenStructuresStopReadingWithTheirReason)
 {
     const std::tuple<const char*, Bytes, Stop> rows[] = {
-        {"OneByteOfHeader", {0x08}, Stop::TruncatedHeader},
         {"ThreeBytesOfHeader", {0x08, 0x09, 0x00}, Stop::TruncatedHeader},
-        {"ZeroLength", {0x08, 0x00, 0x01, 0x00, 0x00, 0x00}, Stop::InvalidLength},
         {"LengthThree", {0x08, 0x03, 0x01, 0x00, 0x00, 0x00}, Stop::InvalidLength},
         {"FormattedAreaPastEnd", {0x08, 0x09, 0x01, 0x00, 0x01, 0x00}, Stop::FormattedAreaPastEnd},
         {"LengthOneBytePastEnd", {0x7F, 0x05, 0xFF, 0x00}, Stop::FormattedAreaPastEnd},
@@ -122,25 +118,6 @@ TEST(SmbiosTable, BrokenStructuresStopReadingWithTheirReason)
             EXPECT_EQ(cut.structures[index].offset, whole.structures[index].offset) << size;
             EXPECT_EQ(cut.structures[index].formatted, whole.structures[index].formatted) << size;
             EXPECT_EQ(cut.structures[index].strings, whole.structures[index].strings) << size;
-        }
-    }
-}
-
-// Random damage: the reader stays inside the buffer (the sanitizer build checks every read) and
-// reports only structures that lie inside it.
-TEST(SmbiosTable, SurvivesRandomDamage)
-{
-    std::mt19937 random(20240611u);
-    for (int round = 0; round < 20000; ++round) {
-        Bytes damaged = kGoodTable;
-        for (int flips = 1 + static_cast<int>(random() % 8); flips > 0; --flips)
-            damaged[random() % damaged.size()] = static_cast<uint8_t>(random());
-        const std::size_t size = random() % (damaged.size() + 1);
-        const SmbiosParseResult result = ParseExact(damaged, size);
-        ASSERT_LE(result.structures.size() * 6, size) << "round " << round;
-        for (const SmbiosStructure& structure : result.structures) {
-            ASSERT_GE(structure.formatted.size(), 4u) << "round " << round;
-            ASSERT_LE(structure.offset + structure.formatted.size(), size) << "round " << round;
         }
     }
 }

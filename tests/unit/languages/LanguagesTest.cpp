@@ -35,7 +35,11 @@ TEST(LanguagesTest, BareLanguageNamesTakeTheRegionOfTheirCatalogue)
         {{{"LANG", "C.UTF-8"}, {"LC_ALL", "ja"}}, {"ja-JP"}},
         // Full names keep their own region, a language without a catalogue stays as it is.
         {{{"LANG", "de_AT.UTF-8"}, {"LANGUAGE", "de_AT:es:xx"}}, {"de-AT", "es-ES", "xx"}},
-        {{{"LANG", "pt_PT.UTF-8"}}, {"pt-PT"}}, {{{"LANG", "C"}, {"LANGUAGE", "de"}}, {}}};
+        {{{"LANG", "pt_PT.UTF-8"}}, {"pt-PT"}}, {{{"LANG", "C"}, {"LANGUAGE", "de"}}, {}},
+        // The C library's precedence: LC_ALL, then LC_MESSAGES, then LANG; LANGUAGE outside the C locale only.
+        {{{"LANG", "de_AT.UTF-8@euro"}}, {"de-AT"}}, {{{"LANG", "de"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, {"ja-JP"}},
+        {{{"LANG", "de"}, {"LC_MESSAGES", "ja_JP"}, {"LC_ALL", "fr_FR"}}, {"fr-FR"}},
+        {{{"LANG", "de"}, {"LANGUAGE", "::"}}, {"de-DE"}}, {{{"LC_ALL", "POSIX"}, {"LANGUAGE", "ja"}}, {}}, {{}, {}}};
     for (const auto& [variables, expected] : rows) {
         EXPECT_EQ(SourceOf(variables).PreferredUiLanguages(), expected) << ::testing::PrintToString(variables);
     }
@@ -54,9 +58,7 @@ TEST(LanguagesTest, HostsChooseAsTheModuleDoes)
     // config.ini's text (null: none), the environment, the catalogues' language.
     const std::vector<std::tuple<const char*, Environment, std::string>> rows = {
         {nullptr, {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:en"}}, "de_DE"},
-        {"[LANGUAGE]\nDEFAULT_LANGUAGE = english\n", {{"LANG", "de_DE.UTF-8"}}, "en_US"},
         {"[language]\ndefault_language=Japanese\n", {{"LANG", "de"}}, "ja_JP"},
-        {"[LANGUAGE]\nDEFAULT_LANGUAGE = klingon\n", {{"LANG", "nl_NL.UTF-8"}}, "nl_NL"},
         // The module stops reading at a malformed line: what came before it still counts.
         {"[LANGUAGE]\nDEFAULT_LANGUAGE = french\n[[broken\n", {{"LANG", "de"}}, "fr_FR"},
         {"[[broken\n[LANGUAGE]\nDEFAULT_LANGUAGE = french\n", {{"LANG", "de"}}, "de_DE"},

@@ -96,8 +96,6 @@ const Row kRows[] = {
     {"FirstLanguageIsAsked", {6, 3, 7, 4, 9, 4}, {4, 3, 'A', 0}, "[A - A] 0042", 5},
     {"BytesPastTheLengthAreIgnored", kEnglish, {4, 3, 'A', 0, 'B', 0}, "[A - A] 0042", 5},
     {"LengthPastTheAnswer", kEnglish, {6, 3, 'A', 0}, "[- - -] 0042", 5},
-    {"OddLength", kEnglish, {3, 3, 'A'}, "[- - -] 0042", 5},
-    {"NotAStringDescriptor", kEnglish, {2, 1}, "[- - -] 0042", 5},
     {"NoLanguage", {2, 3}, {2, 3}, "[- - -] 0042", 5},
     {"LanguageTableNotAString", {4, 1, 9, 4}, {2, 3}, "[- - -] 0042", 5},
     {"StringStalls", kEnglish, {}, "[- - -] 0042", 5},

@@ -5,15 +5,15 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "../../support/ScratchFolder.h"
 
 namespace usb_test {
 
@@ -100,16 +100,7 @@ inline FixtureDevice Hub(uint32_t ports, bool superSpeed = false)
 
 class UsbSysfsTree {
 public:
-    UsbSysfsTree()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "usb-sysfs-XXXXXX").string();
-        m_root = ::mkdtemp(pattern.data()) != nullptr ? pattern : throw std::runtime_error("no scratch folder");
-    }
-    ~UsbSysfsTree() { std::filesystem::remove_all(m_root, m_removeError); }
-    UsbSysfsTree(const UsbSysfsTree&) = delete;
-    UsbSysfsTree& operator=(const UsbSysfsTree&) = delete;
-
-    std::string Root() const { return m_root.string(); }
+    std::string Root() const { return m_folder.Root(); }
 
     // Root hub usb<bus> of a controller ("0000:00:14.0" on the PCI bus, "xhci-hcd.0.auto" on the
     // platform bus), which is added with its first root hub; returns the root hub's name.
@@ -207,8 +198,8 @@ private:
         return name;
     }
 
-    std::filesystem::path m_root;
-    std::error_code m_removeError;
+    ScratchFolder m_folder;
+    std::filesystem::path m_root = m_folder.Root();
     // Each device's folder and the prefix of its interfaces' names.
     std::map<std::string, std::pair<std::string, std::string>> m_nodes;
     std::map<uint32_t, uint32_t> m_lastDeviceNumber;
