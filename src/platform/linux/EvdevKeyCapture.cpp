@@ -23,9 +23,6 @@ namespace corvo::platform {
 
 namespace {
 
-// An X keycode is the kernel's code plus 8, and X keycodes end at 255.
-constexpr unsigned int kEvdevToX = 8;
-constexpr unsigned int kLastMappedCode = 255 - kEvdevToX;
 // How often a grab that another program's grab refused is asked for again.
 constexpr int kRetryMilliseconds = 500;
 // A device that floods events must not keep the user-interface thread for ever.
@@ -302,7 +299,7 @@ void EvdevKeyCapture::OnReadable(Keyboard& keyboard)
 
 bool EvdevKeyCapture::Deliver(Keyboard& keyboard, unsigned int code, int value)
 {
-    const uint8_t virtualKey = code <= kLastMappedCode ? m_map.VirtualKeyOf(code + kEvdevToX) : 0;
+    const uint8_t virtualKey = m_map.VirtualKeyOfEvdevCode(code);
     bool keep = false;
     if (virtualKey != 0) {
         // The handler may end the dialog, and this capture with it.

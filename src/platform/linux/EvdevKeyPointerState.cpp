@@ -41,10 +41,6 @@ constexpr LightCode kLightCodes[] = {
     {LED_SCROLLL, virtual_key::kScrollLock},
 };
 
-// An X keycode is the kernel's code plus 8, and X keycodes end at 255.
-constexpr unsigned int kEvdevToX = 8;
-constexpr unsigned int kLastMappedCode = 255 - kEvdevToX;
-
 bool SameTime(const timespec& left, const timespec& right)
 {
     return left.tv_sec == right.tv_sec && left.tv_nsec == right.tv_nsec;
@@ -238,8 +234,8 @@ KeyboardStateBytes EvdevKeyPointerState::ReadKeyboardState()
         // reach only that one, yet the kernel's state stays true.
         const KernelBits keys = KernelBits::Read(device.descriptor, EVIOCGKEY(sizeof(KernelBits::words)));
         const KernelBits lights = KernelBits::Read(device.descriptor, EVIOCGLED(sizeof(KernelBits::words)));
-        for (unsigned int code = 1; device.keys && code <= kLastMappedCode; ++code) {
-            const uint8_t virtualKey = keys.Has(code) ? m_map.VirtualKeyOf(code + kEvdevToX) : 0;
+        for (unsigned int code = 1; device.keys && code <= KEY_MAX; ++code) {
+            const uint8_t virtualKey = keys.Has(code) ? m_map.VirtualKeyOfEvdevCode(code) : 0;
             if (virtualKey != 0) {
                 state[virtualKey] |= 0x80;
             }

@@ -12,14 +12,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace corvo::platform {
 
 namespace {
-
-// An X keycode is the kernel's code plus 8, and X keycodes end at 255.
-constexpr unsigned int kEvdevToX = 8;
-constexpr unsigned int kLastMappedCode = 255 - kEvdevToX;
 
 std::string Environment(const char* name)
 {
@@ -131,24 +128,26 @@ void SurveyDevices(InputSurvey& survey)
     ::closedir(directory);
 }
 
-} // namespace
-
-bool IsKeyboardDevice(const libevdev* evdev, const VirtualKeyMap& map)
-{
-    for (unsigned int code = KEY_ESC; code < BTN_MISC && code <= kLastMappedCode; ++code) {
-        if (libevdev_has_event_code(evdev, EV_KEY, code) && map.VirtualKeyOf(code + kEvdevToX) != 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
+// On a Wayland session the X server is XWayland, which misses what is typed into the session's
+// own windows, so there the devices come before it.
 std::vector<KeySource> KeyStateOrder(bool waylandSession)
 {
     if (waylandSession) {
         return {KeySource::EventDevices, KeySource::XWayland};
     }
     return {KeySource::X11, KeySource::EventDevices};
+}
+
+} // namespace
+
+bool IsKeyboardDevice(const libevdev* evdev, const VirtualKeyMap& map)
+{
+    for (unsigned int code = KEY_ESC; code < BTN_MISC; ++code) {
+        if (libevdev_has_event_code(evdev, EV_KEY, code) && map.VirtualKeyOfEvdevCode(code) != 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 InputChoice ChooseInput(const InputSurvey& survey)
@@ -193,9 +192,14 @@ std::string WaylandEvidence()
 
 InputSurvey SurveyInput(bool dialogsOnX, const std::string& inputDirectory)
 {
+    return SurveyInput(dialogsOnX, inputDirectory, Environment("DISPLAY"));
+}
+
+InputSurvey SurveyInput(bool dialogsOnX, const std::string& inputDirectory, const std::string& display)
+{
     InputSurvey survey;
     survey.waylandEvidence = WaylandEvidence();
-    survey.display = Environment("DISPLAY");
+    survey.display = display;
     SurveyDisplay(survey);
     survey.dialogsOnX = dialogsOnX && survey.displayAnswers;
     survey.inputDirectory = inputDirectory;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "platform/linux/VirtualKeyMap.h"
 
@@ -42,16 +41,14 @@ struct InputChoice {
 
 InputChoice ChooseInput(const InputSurvey& survey);
 
-// The order in which the key-state sources are tried: on a Wayland session the X server is
-// XWayland, which misses what is typed into the session's own windows, so the devices come first.
-std::vector<KeySource> KeyStateOrder(bool waylandSession);
-
 // How this session shows it is a Wayland one; empty when it does not.
 std::string WaylandEvidence();
 
 // Surveys this process's session. dialogsOnX: its windows are on the X server of DISPLAY.
 // Opening the devices and the display takes a few milliseconds.
 InputSurvey SurveyInput(bool dialogsOnX, const std::string& inputDirectory = "/dev/input");
+// The same with the X display of that name instead of DISPLAY; an empty name is no display.
+InputSurvey SurveyInput(bool dialogsOnX, const std::string& inputDirectory, const std::string& display);
 
 // A device with a key the module knows by a virtual-key code: keyboards and keypads, not mice,
 // power buttons or joysticks.

@@ -8,25 +8,6 @@
 
 namespace corvo::platform {
 
-std::unique_ptr<KeyPointerState> CreateKeyPointerState(const std::string& displayName,
-                                                       const std::string& inputDirectory, bool waylandSession)
-{
-    for (const KeySource source : KeyStateOrder(waylandSession)) {
-        if (source == KeySource::EventDevices) {
-            auto devices = std::make_unique<EvdevKeyPointerState>(inputDirectory);
-            if (devices->IsAvailable()) {
-                return devices;
-            }
-        } else if (!displayName.empty()) {
-            auto display = std::make_unique<X11KeyPointerState>(displayName);
-            if (display->IsAvailable()) {
-                return display;
-            }
-        }
-    }
-    return std::make_unique<NoKeyPointerState>();
-}
-
 std::unique_ptr<KeyPointerState> CreateKeyPointerState(KeySource source, const InputSurvey& survey)
 {
     switch (source) {
@@ -40,6 +21,13 @@ std::unique_ptr<KeyPointerState> CreateKeyPointerState(KeySource source, const I
         break;
     }
     return std::make_unique<NoKeyPointerState>();
+}
+
+std::unique_ptr<KeyPointerState> CreateKeyPointerState(const std::string& displayName,
+                                                       const std::string& inputDirectory)
+{
+    const InputSurvey survey = SurveyInput(false, inputDirectory, displayName);
+    return CreateKeyPointerState(ChooseInput(survey).watchState, survey);
 }
 
 std::unique_ptr<KeyPointerState> CreateSystemKeyPointerState()

@@ -10,13 +10,11 @@
 
 namespace corvo::platform {
 
-// The X display of that name when it answers (an empty name skips X), else the event devices in
-// inputDirectory when one of them can be read, else NoKeyPointerState; on a Wayland session the
-// devices come first. CreateSystemKeyPointerState chooses the same way with DISPLAY, /dev/input
-// and the session's own type.
+// The watch's choice (ChooseInput) between the X display of that name (an empty name skips X) and
+// the keyboards' event devices in inputDirectory, else NoKeyPointerState. CreateSystemKeyPointerState
+// is this with DISPLAY and /dev/input.
 std::unique_ptr<KeyPointerState> CreateKeyPointerState(const std::string& displayName,
-                                                       const std::string& inputDirectory,
-                                                       bool waylandSession = false);
+                                                       const std::string& inputDirectory);
 // The state of the source chosen from the survey.
 std::unique_ptr<KeyPointerState> CreateKeyPointerState(KeySource source, const InputSurvey& survey);
 

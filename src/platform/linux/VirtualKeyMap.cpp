@@ -390,6 +390,11 @@ uint8_t VirtualKeyMap::VirtualKeyOf(uint32_t keycode) const
     return keycode < m_virtualKeys.size() ? m_virtualKeys[keycode] : 0;
 }
 
+uint8_t VirtualKeyMap::VirtualKeyOfEvdevCode(uint32_t code) const
+{
+    return code <= 255 - kEvdevToX ? VirtualKeyOf(code + kEvdevToX) : 0;
+}
+
 std::vector<uint32_t> VirtualKeyMap::KeycodesOf(uint8_t virtualKey) const
 {
     std::vector<uint32_t> keycodes;

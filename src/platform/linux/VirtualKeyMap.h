@@ -84,6 +84,8 @@ public:
 
     // 0 when the keycode has no virtual key.
     uint8_t VirtualKeyOf(uint32_t keycode) const;
+    // The same for a key code of the kernel's input interface, which is the X keycode less 8.
+    uint8_t VirtualKeyOfEvdevCode(uint32_t code) const;
     // Every keycode that reads as the virtual key, lowest first; the generic Shift, Control and
     // Alt codes stand for both of their keys.
     std::vector<uint32_t> KeycodesOf(uint8_t virtualKey) const;
