@@ -125,11 +125,13 @@ bool WinKeycodeTestWidget::OnCapturedKey(uint8_t virtualKey, bool down)
 
 void WinKeycodeTestWidget::UpdateToggleKeysCheckBoxes()
 {
-    m_form->keycode_test_check_caps->setChecked(m_keyState->IsToggled(kCapsLock));
-    m_form->keycode_test_check_num->setChecked(m_keyState->IsToggled(kNumLock));
+    // One reading for the three boxes: on the event devices each reading asks every keyboard.
+    const corvo::platform::KeyboardStateBytes state = m_keyState->ReadKeyboardState();
+    m_form->keycode_test_check_caps->setChecked((state[kCapsLock] & kToggleBit) != 0);
+    m_form->keycode_test_check_num->setChecked((state[kNumLock] & kToggleBit) != 0);
     // Where the indicator does move (a keyboard's own light, set by this dialog's capture, the
     // console or another program), it is the truth once it has settled.
-    const bool light = m_keyState->IsToggled(kScrollLock);
+    const bool light = (state[kScrollLock] & kToggleBit) != 0;
     if (light != m_scrollLight) {
         m_scrollLight = light;
         m_scrollLightSteady.start();
